@@ -1,0 +1,84 @@
+#include "core/training.h"
+
+#include "core/counter.h"
+#include "core/stopwatch.h"
+
+namespace {
+
+std::string Counts(std::int32_t count, const char* suffix) { return std::to_string(count) + suffix; }
+
+}  // namespace
+
+TrialStart EyeStart(GameState& state, const TickSource& ticks, IntervalTimer& timer2)
+{
+    StartStopwatch(state, ticks, timer2);
+    return {clNone, EyePrompt};
+}
+
+TrialStop EyeStop(GameState& state, IntervalTimer& timer2)
+{
+    timer2.SetInterval(0);
+    TrialStop shown{};
+    shown.hide_domain_button = state.Points < HiddenDomainPoints;
+    if (state.Seconds == 5) {
+        shown.colour = clGreen;
+        shown.verdict = EyeSuccess;
+        Add(state.EyeTotal, 1);
+        Add(state.EyeCombo, 1);
+        Add(state.Points, 3);
+    } else {
+        shown.verdict = std::to_string(state.Seconds) + " : " + std::to_string(state.TenthsDigit) +
+                        " : " + std::to_string(state.HundredthsDigit);
+        state.EyeCombo = 0;
+    }
+    // A run pays more the longer it lasts; a miss costs a point, but never
+    // takes the score below 1 by this rule.
+    if (state.EyeCombo != 0)
+        Add(state.Points, std::int64_t{state.EyeCombo} * 5);
+    else if (state.Points > 1)
+        Add(state.Points, -1);
+    shown.total = Counts(state.EyeTotal, TotalSuffix);
+    shown.combo = Counts(state.EyeCombo, ComboSuffix);
+    ClearDigits(state);
+    return shown;
+}
+
+TrialStart VoiceStart(GameState& state, const TickSource& ticks, IntervalTimer& timer2)
+{
+    StartStopwatch(state, ticks, timer2);
+    TrialStart shown{clNone, VoicePrompt};
+    state.VoiceGate = 0;
+    // Beginners are told to train first, but the trial runs all the same.
+    if (state.Points < 100) {
+        shown.prompt = VoiceGateText;
+        state.VoiceGate = 1;
+    }
+    return shown;
+}
+
+TrialStop VoiceStop(GameState& state, IntervalTimer& timer2)
+{
+    TrialStop shown{};
+    shown.hide_domain_button = state.Points < HiddenDomainPoints;
+    timer2.SetInterval(0);
+    if (state.TenthsDigit == 5) {
+        shown.colour = clSkyBlue;
+        shown.verdict = VoiceSuccess;
+        Add(state.VoiceTotal, 1);
+        Add(state.VoiceCombo, 1);
+        Add(state.Points, 15);
+    } else {
+        shown.verdict = std::to_string(state.TenthsDigit) + " ";
+        state.VoiceCombo = 0;
+    }
+    if (state.VoiceGate == 1)
+        shown.verdict = VoiceGateText;
+    if (state.VoiceCombo != 0)
+        Add(state.Points, std::int64_t{state.VoiceCombo} * 100);
+    else if (state.Points > 5)
+        Add(state.Points, -3);
+    shown.total = Counts(state.VoiceTotal, TotalSuffix);
+    shown.combo = Counts(state.VoiceCombo, ComboSuffix);
+    ClearDigits(state);
+    return shown;
+}

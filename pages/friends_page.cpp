@@ -1,0 +1,3 @@
+#include "pages/pages.h"
+
+std::span<const ControlRow> FriendsGameRows() { return {}; }

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The built game in a real X session, looked at from outside as a player's
+# desktop sees it.
+set -u
+game=$1
+. "$(dirname "$0")/x_session.sh"
+start_session
+start_game "$game"
+
+check "caption" [ "$(xprop -id "$win" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "- ホ ル ミ ナ - Ver 1.00"' ]
+
+info=$(xwininfo -id "$win")
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+w=$(awk '/Width:/ {print $2}' <<<"$info")
+h=$(awk '/Height:/ {print $2}' <<<"$info")
+check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
+
+read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+outer_w=$((w + l + r)); outer_h=$((h + t + b))
+check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" \
+  [ $((x - l)) -eq $(((1024 - outer_w) / 2)) -a $((y - t)) -eq $(((768 - outer_h) / 2)) ]
+
+hints=$(xprop -id "$win" WM_NORMAL_HINTS)
+check "not resizable" grep -q 'program specified minimum size: 494 by 265' <<<"$hints"
+check "not resizable (max)" grep -q 'program specified maximum size: 494 by 265' <<<"$hints"
+
+# Motif hints: flags, functions, decorations. No minimise (8) or maximise (16).
+functions=$(xprop -id "$win" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2 | tr -d ' ')
+check "no minimise or maximise box (functions $functions)" [ $((functions & 24)) -eq 0 -a $((functions & 32)) -ne 0 ]
+
+xdotool windowactivate --sync "$win" 2>/dev/null
+xdotool key --clearmodifiers alt+F4
+wait_exit 5
+check "Alt+F4 ends the game with exit code 0 (got '${exit_code}')" [ "$exit_code" = 0 ]
+
+finish

@@ -1,0 +1,157 @@
+#include <thread>
+
+#include <QMessageBox>
+#include <QTimer>
+
+#include "core/error_text.h"
+#include "window/form_fixture.h"
+
+namespace {
+
+using MainWindow = FormTest;
+
+TEST_F(MainWindow, FixedSizeDialogWithTheGameCaption)
+{
+    EXPECT_EQ(form->windowTitle(), U("- ホ ル ミ ナ - Ver 1.00"));
+    EXPECT_EQ(form->size(), QSize(494, 265));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the frame must not resize it";
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(form->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(form->font().pixelSize(), 12);
+}
+
+TEST_F(MainWindow, NotebookHoldsFivePagesWhoseContentStartsAt12By31)
+{
+    Notebook* book = form->TabbedNotebook1;
+    EXPECT_EQ(book->geometry(), QRect(8, 8, 481, 249));
+    const char* captions[] = {"～ 心 の 目 ～", "～ 心 の 声 ～", "- 記 憶 の 館 -", "＊謎ノ領域＊ ", "フレンズゲーム"};
+    ASSERT_EQ(book->PageCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(book->TabStrip()->tabText(i), U(captions[i]));
+        EXPECT_EQ(book->Page(i)->mapTo(form.get(), QPoint(0, 0)), QPoint(12, 31));
+    }
+    EXPECT_EQ(book->TabStrip()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(book->TabStrip()->font().pixelSize(), 13);
+}
+
+TEST_F(MainWindow, OnlyThePageInFrontIsShownAndEnabled)
+{
+    EXPECT_EQ(form->TabbedNotebook1->PageIndex(), 0);
+    for (int front = 0; front < 5; ++front) {
+        ShowPage(front);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(form->TabbedNotebook1->Page(i)->isVisible(), i == front);
+            EXPECT_EQ(form->TabbedNotebook1->Page(i)->isEnabled(), i == front);
+        }
+    }
+}
+
+TEST_F(MainWindow, SwitchingPagesKeepsATrialRunning)
+{
+    Click(form->Button1);
+    ShowPage(4);
+    ShowPage(1);
+    EXPECT_EQ(form->Timer2->Interval(), 10);
+    Elapse(5300);
+    ShowPage(0);
+    Click(form->Button2);
+    EXPECT_EQ(form->State.EyeTotal, 1);
+}
+
+TEST_F(MainWindow, AnErrorLeavingAHandlerIsReportedAndTheGameGoesOn)
+{
+    form->Dispatch([] { throw GameError("'abc' は整数ではありません"); });
+    form->Dispatch([this] {
+        form->State.Points = 42;  // what a handler did before failing stays done
+        throw GameError("Stop!");
+    });
+    form->Dispatch([] { throw 7; });
+    ASSERT_EQ(errors.size(), 3);
+    EXPECT_EQ(errors[0], U("'abc' は整数ではありません."));
+    EXPECT_EQ(errors[1], U("Stop!"));
+    EXPECT_FALSE(errors[2].isEmpty());
+    EXPECT_EQ(form->State.Points, 42);
+    Click(form->Button1);
+    EXPECT_EQ(form->Timer2->Interval(), 10);
+}
+
+TEST_F(MainWindow, TheErrorBoxIsModalWithTheErrorIconAndTheTitleAndTimersTickOn)
+{
+    form->ReportError = nullptr;  // back to the real box
+    TForm1 real(ticks);
+    QString seen_title, seen_text;
+    QMessageBox::Icon seen_icon = QMessageBox::NoIcon;
+    bool modal = false;
+    int ticks_while_open = 0;
+    QObject::connect(real.Timer1, &LayoutTimer::Ticked, [&] { ++ticks_while_open; });
+    real.show();
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen_title = box->windowTitle();
+        seen_text = box->text();
+        seen_icon = box->icon();
+        modal = box->isModal();
+        emit real.Timer1->Ticked();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    real.Dispatch([] { throw GameError("タイマーを取得できません"); });
+    EXPECT_EQ(seen_text, U("タイマーを取得できません."));
+    EXPECT_EQ(seen_title, real.Title);
+    EXPECT_FALSE(real.Title.isEmpty());
+    EXPECT_EQ(seen_icon, QMessageBox::Critical);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(ticks_while_open, 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindow, TimersFollowTheLayoutsIntervalRules)
+{
+    EXPECT_EQ(form->Timer1->Interval(), 1000);
+    EXPECT_EQ(form->Timer2->Interval(), 0);
+    EXPECT_EQ(form->Timer3->Interval(), 0);
+
+    LayoutTimer timer(nullptr, "probe");
+    int fired = 0;
+    QObject::connect(&timer, &LayoutTimer::Ticked, [&] { ++fired; });
+    timer.SetInterval(10);
+    QTest::qWait(40);
+    EXPECT_GT(fired, 0);
+    timer.SetInterval(0);
+    fired = 0;
+    QTest::qWait(40);
+    EXPECT_EQ(fired, 0) << "interval 0 delivers nothing";
+}
+
+TEST(LayoutTimerFailure, ATimerThePlatformCannotGiveRaisesTheTimerError)
+{
+    // A thread without an event loop cannot have timers.
+    std::string message;
+    std::thread([&] {
+        LayoutTimer timer(nullptr, "orphan");
+        try {
+            timer.SetInterval(10);
+        } catch (const GameError& error) {
+            message = error.what();
+        }
+    }).join();
+    EXPECT_EQ(message, "タイマーを取得できません");
+}
+
+TEST_F(MainWindow, CreationWritesTheEyePromptAndTheOpacityCounter)
+{
+    EXPECT_EQ(form->Edit1->text(), U(" 貴 様 に 見 切 れ る か ？"));
+    EXPECT_EQ(form->State.OpacityCounter, 230);
+    EXPECT_EQ(form->State.Points, 0);
+}
+
+TEST_F(MainWindow, TheCloseButtonOfTheHallClosesTheWindow)
+{
+    form->BitBtn1Click();
+    EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "window/controls.h"
+
+#include <QApplication>
+
+QColor ToQColor(ColourValue colour, const QPalette& palette)
+{
+    if (IsSystemColour(colour)) {
+        switch (colour & 0xFF) {
+        case 5: return palette.color(QPalette::Base);
+        case 15: return palette.color(QPalette::Button);
+        default: return palette.color(QPalette::WindowText);
+        }
+    }
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+Label::Label(QWidget* parent) : QLabel(parent)
+{
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Label::SetTextColour(ColourValue colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, ToQColor(colour, QApplication::palette()));
+    setPalette(p);
+}
+
+EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, ToQColor(clWindow, QApplication::palette()));
+    setPalette(p);
+}
+
+void EditBox::SetTextColour(ColourValue colour)
+{
+    colour_ = colour;
+    const QPalette& standard = QApplication::palette();
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour == clNone ? standard.color(QPalette::Text) : ToQColor(colour, standard));
+    setPalette(p);
+}
+
+void EditBox::SetFontPixels(int pixels)
+{
+    QFont f = font();
+    f.setPixelSize(pixels);
+    setFont(f);
+    resize(width(), pixels + 8);
+}
+
+Button::Button(QWidget* parent) : QPushButton(parent)
+{
+    setAutoDefault(false);
+}
+
+void Button::SetCaption(const QString& caption)
+{
+    setText(caption);
+    setShortcut(QKeySequence());
+    accelerator_ = QChar();
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        if (caption[i + 1] != u'&') {
+            accelerator_ = caption[i + 1].toUpper();
+            break;
+        }
+        ++i;  // "&&" is a literal ampersand
+    }
+}
+
+BitmapButton::BitmapButton(QWidget* parent) : Button(parent) {}
+
+Picture::Picture(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);
+}

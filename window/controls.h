@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/colours.h"
+
+// The kinds of controls the pages are made of, each with the one behaviour
+// the layout asks of it beyond what Qt already does.
+
+// The colour a layout value names, with system colours taken from the palette.
+QColor ToQColor(ColourValue colour, const QPalette& palette);
+
+// Static text on the page background, painting its whole box first.
+class Label final : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+    void SetTextColour(ColourValue colour);
+};
+
+// A single-line text box whose height follows its font: the character
+// height plus 8 pixels, the top edge staying where it is.
+class EditBox final : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EditBox(QWidget* parent);
+    // clNone draws in the box's default text colour.
+    void SetTextColour(ColourValue colour);
+    void SetFontPixels(int pixels);
+    ColourValue TextColour() const { return colour_; }
+
+private:
+    ColourValue colour_ = clWindowText;
+};
+
+// A push button whose "&" marks its accelerator; the window, not Qt's
+// shortcut map, decides when the accelerator fires.
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    explicit Button(QWidget* parent);
+    void SetCaption(const QString& caption);
+    // The upper-case character after "&", or a null character.
+    QChar Accelerator() const { return accelerator_; }
+
+private:
+    QChar accelerator_;
+};
+
+// A button with a small picture left of its caption and a greyed twin of it
+// for the disabled state.
+class BitmapButton final : public Button {
+    Q_OBJECT
+public:
+    explicit BitmapButton(QWidget* parent);
+};
+
+// A picture drawn at natural size at the control's top-left corner.
+class Picture final : public QLabel {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget* parent);
+};

@@ -1,0 +1,130 @@
+#include "window/tform1.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "core/app_title.h"
+#include "core/error_text.h"
+#include "core/stopwatch.h"
+#include "core/training.h"
+#include "pages/pages.h"
+
+namespace {
+constexpr QSize ClientSize{494, 265};
+constexpr QRect NotebookBox{8, 8, 481, 249};
+}  // namespace
+
+TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
+{
+    setObjectName(QStringLiteral("Form1"));
+    Title = QString::fromStdString(AppTitleFromPath(QCoreApplication::applicationFilePath().toStdString()));
+    ReportError = [this](const QString& text) { ShowErrorBox(text); };
+
+    setWindowTitle(QStringLiteral("- ホ ル ミ ナ - Ver 1.00"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/horumina.png")));
+    setFixedSize(ClientSize);
+    setFont(LayoutFont(WindowFontPixels));
+    setCursor(Qt::CrossCursor);
+
+    TabbedNotebook1 = new Notebook(this);
+    TabbedNotebook1->setGeometry(NotebookBox);
+    const std::pair<const char*, std::span<const ControlRow>> pages[] = {
+        {"～ 心 の 目 ～", MindsEyeRows()},     {"～ 心 の 声 ～", HeartsVoiceRows()},
+        {"- 記 憶 の 館 -", HallOfMemoryRows()}, {"＊謎ノ領域＊ ", MysteryDomainRows()},
+        {"フレンズゲーム", FriendsGameRows()},
+    };
+    for (auto& [caption, rows] : pages)
+        tab_orders_.push_back(BuildPage(*this, TabbedNotebook1->AddPage(QString::fromUtf8(caption)), rows));
+
+    Timer1 = new LayoutTimer(this, "Timer1");
+    Timer2 = new LayoutTimer(this, "Timer2");
+    Timer3 = new LayoutTimer(this, "Timer3");
+    connect(Timer1, &LayoutTimer::Ticked, this, [this] { Dispatch(&TForm1::Timer1Timer); });
+    connect(Timer2, &LayoutTimer::Ticked, this, [this] { Dispatch(&TForm1::Timer2Timer); });
+    connect(Timer3, &LayoutTimer::Ticked, this, [this] { Dispatch(&TForm1::Timer3Timer); });
+    Timer1->SetInterval(1000);
+
+    // Translucency is on from the start, at fully opaque.
+    setWindowOpacity(1.0);
+    qApp->installEventFilter(this);
+
+    Dispatch(&TForm1::FormCreate);
+    // The focus starts on the first page's first tab stop.
+    MoveFocus(true, true);
+}
+
+TForm1::~TForm1() = default;
+
+// Called from inside a catch block: the error that left a handler ends up
+// here, never in Qt's event loop.
+void TForm1::ReportCurrentError()
+{
+    std::string message = "不明なエラー";
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        message = error.what();
+    } catch (...) {
+    }
+    ReportError(QString::fromStdString(ErrorBoxText(message)));
+}
+
+void TForm1::ShowErrorBox(const QString& text)
+{
+    // Modal over the whole program; the timers go on ticking underneath.
+    QMessageBox box(QMessageBox::Critical, Title, text, QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void TForm1::CentreOnDesktop()
+{
+    QRect desktop;
+    for (const QScreen* screen : QGuiApplication::screens())
+        desktop |= screen->geometry();
+    // The desktop is measured from 0, 0; the frame counts with the window.
+    const QSize outer = frameGeometry().size();
+    move(std::max(0, (desktop.right() + 1 - outer.width()) / 2), std::max(0, (desktop.bottom() + 1 - outer.height()) / 2));
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    if (!centred_)
+        CentreOnDesktop();
+    QWidget::showEvent(event);
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // The frame's size is known only once the window manager has framed the
+    // window; centre once more then, so that the outer frame is centred.
+    const bool framed_news = event->type() == QEvent::Move || event->type() == QEvent::WindowActivate;
+    if (framed_news && !centred_ && isVisible() && frameGeometry().size() != size()) {
+        centred_ = true;
+        CentreOnDesktop();
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::FormCreate()
+{
+    Edit1->setText(QString::fromUtf8(EyePrompt));
+    State.OpacityCounter = 230;
+}
+
+void TForm1::Timer1Timer() {}
+
+void TForm1::Timer2Timer()
+{
+    RefreshDigits(State, ticks_);
+}
+
+void TForm1::BitBtn1Click()
+{
+    close();
+}
