@@ -29,6 +29,13 @@ void Label::SetTextColour(ColourValue colour)
     setPalette(p);
 }
 
+void Label::SetText(const QString& text)
+{
+    setText(text);
+    if (!fixed_size_)
+        resize(sizeHint());
+}
+
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {
     QPalette p = palette();

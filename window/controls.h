@@ -18,6 +18,12 @@ class Label final : public QLabel {
 public:
     explicit Label(QWidget* parent);
     void SetTextColour(ColourValue colour);
+    // A label that is not of fixed size fits itself to every new text.
+    void SetFixedSize(bool fixed) { fixed_size_ = fixed; }
+    void SetText(const QString& text);
+
+private:
+    bool fixed_size_ = false;
 };
 
 // A single-line text box whose height follows its font: the character

@@ -42,13 +42,12 @@ void Place(QWidget* control, const ControlRow& row)
 QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Label* TForm1::*slot)
 {
     auto* label = new Label(page);
-    label->setText(QString::fromUtf8(row.text));
     label->SetTextColour(row.font.colour);
     if (row.flags & Centred)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Place(label, row);
-    if (!(row.flags & FixedSize))
-        label->resize(label->sizeHint());
+    label->SetFixedSize(row.flags & FixedSize);
+    label->SetText(QString::fromUtf8(row.text));
     form.*slot = label;
     return label;
 }

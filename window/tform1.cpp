@@ -47,6 +47,7 @@ TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
     connect(Timer1, &LayoutTimer::Ticked, this, [this] { Dispatch(&TForm1::Timer1Timer); });
     connect(Timer2, &LayoutTimer::Ticked, this, [this] { Dispatch(&TForm1::Timer2Timer); });
     connect(Timer3, &LayoutTimer::Ticked, this, [this] { Dispatch(&TForm1::Timer3Timer); });
+    ReadClockFormat();
     Timer1->SetInterval(1000);
 
     // Translucency is on from the start, at fully opaque.
@@ -113,11 +114,11 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::FormCreate()
 {
+    Label27->SetText(DateText());
+    Label28->SetText(ClockText());
     Edit1->setText(QString::fromUtf8(EyePrompt));
     State.OpacityCounter = 230;
 }
-
-void TForm1::Timer1Timer() {}
 
 void TForm1::Timer2Timer()
 {

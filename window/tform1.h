@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "core/clock_format.h"
 #include "core/game_state.h"
 #include "core/tick_source.h"
 #include "window/controls.h"
@@ -105,6 +106,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ReportCurrentError();
@@ -113,8 +115,12 @@ private:
     bool ClickAccelerator(QChar character);
     void ShowErrorBox(const QString& text);
     void CentreOnDesktop();
+    void ReadClockFormat();
+    QString DateText() const;
+    QString ClockText() const;
 
     const TickSource& ticks_;
     std::vector<std::vector<QWidget*>> tab_orders_;
     bool centred_ = false;
+    ClockFormat clock_format_;
 };

@@ -29,7 +29,20 @@ check "not resizable (max)" grep -q 'program specified maximum size: 494 by 265'
 functions=$(xprop -id "$win" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2 | tr -d ' ')
 check "no minimise or maximise box (functions $functions)" [ $((functions & 24)) -eq 0 -a $((functions & 32)) -ne 0 ]
 
+opacity() { xprop -id "$win" _NET_WM_WINDOW_OPACITY | sed -n 's/.*= //p'; }
 xdotool windowactivate --sync "$win" 2>/dev/null
+before=$(opacity)
+# The focus starts on Button1; two Tabs reach the transparency button.
+xdotool key --clearmodifiers Tab Tab space
+sleep 0.3
+after=$(opacity)
+check "opaque at start (${before:-none})" [ "${before:-4294967295}" = 4294967295 ]
+check "one click of the transparency button gives 230 of 255 (${after:-none})" \
+  [ "$(( (${after:-0} + 8421504) / 16843009 ))" = 230 ]
+xdotool key --clearmodifiers space space
+sleep 0.3
+check "two more clicks give 210 (got $(opacity))" [ "$(( ($(opacity) + 8421504) / 16843009 ))" = 210 ]
+
 xdotool key --clearmodifiers alt+F4
 wait_exit 5
 check "Alt+F4 ends the game with exit code 0 (got '${exit_code}')" [ "$exit_code" = 0 ]

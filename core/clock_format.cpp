@@ -1,0 +1,72 @@
+#include "core/clock_format.h"
+
+#include <algorithm>
+
+namespace {
+
+// a/A/ap/AP in Qt's letters, t/tt in Windows', B for a day period.
+bool IsDesignatorLetter(char c) { return c == 'a' || c == 'A' || c == 'p' || c == 'P' || c == 't' || c == 'B'; }
+
+std::string TwoDigits(int value)
+{
+    return std::string(1, char('0' + value / 10 % 10)) + char('0' + value % 10);
+}
+
+}  // namespace
+
+ClockFormat ClockFormatFromPattern(std::string_view pattern)
+{
+    ClockFormat format;
+    bool seen_hour = false, seen_designator = false, reading_separator = false;
+    std::string separator;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '\'') {  // a quoted literal, part of the separator when it stands there
+            const std::size_t close = std::min(pattern.find('\'', i + 1), pattern.size());
+            if (reading_separator)
+                separator += pattern.substr(i + 1, close - i - 1);
+            i = close;
+            continue;
+        }
+        if (c == 'h' || c == 'H') {
+            if (!seen_hour) {
+                seen_hour = true;
+                format.twelve_hour = c == 'h';
+                format.hour_leading_zero = i + 1 < pattern.size() && pattern[i + 1] == c;
+                format.designator_first = seen_designator;
+                reading_separator = true;
+            }
+            continue;
+        }
+        if (IsDesignatorLetter(c)) {
+            seen_designator = true;
+            reading_separator = false;
+            continue;
+        }
+        if (c == 'm' || c == 's')
+            reading_separator = false;
+        else if (reading_separator)
+            separator += c;
+    }
+    // A pattern that names no designator has none to show.
+    format.twelve_hour = format.twelve_hour && seen_designator;
+    if (!separator.empty())
+        format.separator = separator;
+    return format;
+}
+
+std::string FormatClock(const ClockFormat& format, int hour, int minute, int second, std::string_view am,
+                        std::string_view pm)
+{
+    int shown_hour = hour;
+    if (format.twelve_hour)
+        shown_hour = hour % 12 == 0 ? 12 : hour % 12;
+    std::string text = format.hour_leading_zero ? TwoDigits(shown_hour) : std::to_string(shown_hour);
+    text += format.separator + TwoDigits(minute) + format.separator + TwoDigits(second);
+    if (!format.twelve_hour)
+        return text;
+    const std::string designator(hour < 12 ? am : pm);
+    if (designator.empty())
+        return text;
+    return format.designator_first ? designator + " " + text : text + " " + designator;
+}

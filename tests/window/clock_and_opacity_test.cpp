@@ -1,0 +1,58 @@
+#include <QRegularExpression>
+
+#include "window/form_fixture.h"
+
+namespace {
+
+using ClockAndOpacity = FormTest;
+
+TEST_F(ClockAndOpacity, DateAndTimeAreWrittenAtCreation)
+{
+    EXPECT_TRUE(form->Label27->text().startsWith(U("日付 : ")));
+    EXPECT_GT(form->Label27->text().size(), U("日付 : ").size());
+    EXPECT_TRUE(form->Label28->text().startsWith(U("現在の時刻 : ")));
+    EXPECT_EQ(form->Label27->pos(), QPoint(352, 8));
+    EXPECT_EQ(form->Label28->pos(), QPoint(352, 24));
+    EXPECT_GT(form->Label28->width(), 4) << "the label grows to fit its text";
+}
+
+TEST_F(ClockAndOpacity, ClockTicksFollowANewLocaleAndTheDateStays)
+{
+    const QString date = form->Label27->text();
+    form->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    emit form->Timer1->Ticked();
+    EXPECT_TRUE(QRegularExpression(U("^現在の時刻 : ([1-9]|1[0-2]):[0-5]\\d:[0-5]\\d (AM|PM)$"))
+                    .match(form->Label28->text())
+                    .hasMatch())
+        << form->Label28->text().toStdString();
+
+    form->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    emit form->Timer1->Ticked();
+    EXPECT_TRUE(QRegularExpression(U("^現在の時刻 : ([01]\\d|2[0-3]):[0-5]\\d:[0-5]\\d$")).match(form->Label28->text()).hasMatch())
+        << form->Label28->text().toStdString();
+
+    form->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    emit form->Timer1->Ticked();
+    EXPECT_TRUE(QRegularExpression(U("^現在の時刻 : (\\d|1\\d|2[0-3]):[0-5]\\d:[0-5]\\d$")).match(form->Label28->text()).hasMatch())
+        << form->Label28->text().toStdString();
+    EXPECT_EQ(form->Label27->text(), date);
+}
+
+TEST_F(ClockAndOpacity, TransparencyStepsDownAndComesBackOpaque)
+{
+    EXPECT_DOUBLE_EQ(form->windowOpacity(), 1.0);
+    std::vector<int> applied;
+    for (int click = 0; click < 60; ++click) {
+        Click(form->Button11);
+        applied.push_back(qRound(form->windowOpacity() * 255));
+        ASSERT_GE(applied.back(), 1);
+        ASSERT_LE(applied.back(), 255);
+    }
+    EXPECT_EQ(applied[0], 230);
+    EXPECT_EQ(applied[21], 20);
+    EXPECT_EQ(applied[22], 255);
+    EXPECT_EQ(applied[47], 5);
+    EXPECT_EQ(applied[48], 255);
+}
+
+}  // namespace
