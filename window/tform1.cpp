@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 
 #include "core/app_title.h"
 #include "core/error_text.h"
@@ -15,6 +16,11 @@
 namespace {
 constexpr QSize ClientSize{494, 265};
 constexpr QRect NotebookBox{8, 8, 481, 249};
+// How often, and how many times at most, to look for the window manager's
+// frame, and for how many looks after it came to keep the frame centred.
+constexpr int FrameCheckMs = 10;
+constexpr int FrameChecks = 200;
+constexpr int SettleChecks = 30;
 }  // namespace
 
 TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
@@ -52,6 +58,8 @@ TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
 
     // Translucency is on from the start, at fully opaque.
     setWindowOpacity(1.0);
+    frame_watch_.setInterval(FrameCheckMs);
+    connect(&frame_watch_, &QTimer::timeout, this, &TForm1::WatchForFrame);
     qApp->installEventFilter(this);
 
     Dispatch(&TForm1::FormCreate);
@@ -83,33 +91,41 @@ void TForm1::ShowErrorBox(const QString& text)
     box.exec();
 }
 
-void TForm1::CentreOnDesktop()
+QPoint TForm1::CentredFramePosition() const
 {
     QRect desktop;
     for (const QScreen* screen : QGuiApplication::screens())
         desktop |= screen->geometry();
     // The desktop is measured from 0, 0; the frame counts with the window.
     const QSize outer = frameGeometry().size();
-    move(std::max(0, (desktop.right() + 1 - outer.width()) / 2), std::max(0, (desktop.bottom() + 1 - outer.height()) / 2));
+    return {std::max(0, (desktop.right() + 1 - outer.width()) / 2), std::max(0, (desktop.bottom() + 1 - outer.height()) / 2)};
 }
 
 void TForm1::showEvent(QShowEvent* event)
 {
-    if (!centred_)
-        CentreOnDesktop();
+    if (!centred_) {
+        centred_ = true;
+        move(CentredFramePosition());
+        // The frame's size is known only once the window manager has framed
+        // the window, a moment after it is shown: centre it again then.
+        frame_watch_.start();
+    }
     QWidget::showEvent(event);
 }
 
-bool TForm1::event(QEvent* event)
+void TForm1::WatchForFrame()
 {
-    // The frame's size is known only once the window manager has framed the
-    // window; centre once more then, so that the outer frame is centred.
-    const bool framed_news = event->type() == QEvent::Move || event->type() == QEvent::WindowActivate;
-    if (framed_news && !centred_ && isVisible() && frameGeometry().size() != size()) {
-        centred_ = true;
-        CentreOnDesktop();
-    }
-    return QWidget::event(event);
+    ++frame_checks_;
+    const bool framed = frameGeometry().size() != size();
+    if (!framed && frame_checks_ < FrameChecks)
+        return;
+    if (framed_at_check_ == 0)
+        framed_at_check_ = frame_checks_;
+    // Asked of the window system every time, whatever Qt believes the position
+    // is: a window manager still busy framing the window may pass over a move.
+    windowHandle()->setFramePosition(CentredFramePosition());
+    if (frame_checks_ - framed_at_check_ >= SettleChecks || frame_checks_ >= FrameChecks)
+        frame_watch_.stop();
 }
 
 void TForm1::FormCreate()

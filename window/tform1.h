@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include <QTimer>
 #include <QWidget>
 
 #include "core/clock_format.h"
@@ -105,7 +106,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -114,7 +114,8 @@ private:
     void MoveFocus(bool forward, bool tab_stops_only);
     bool ClickAccelerator(QChar character);
     void ShowErrorBox(const QString& text);
-    void CentreOnDesktop();
+    QPoint CentredFramePosition() const;
+    void WatchForFrame();
     void ReadClockFormat();
     QString DateText() const;
     QString ClockText() const;
@@ -122,5 +123,8 @@ private:
     const TickSource& ticks_;
     std::vector<std::vector<QWidget*>> tab_orders_;
     bool centred_ = false;
+    QTimer frame_watch_;
+    int frame_checks_ = 0;
+    int framed_at_check_ = 0;
     ClockFormat clock_format_;
 };

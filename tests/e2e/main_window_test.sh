@@ -9,17 +9,21 @@ start_game "$game"
 
 check "caption" [ "$(xprop -id "$win" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "- ホ ル ミ ナ - Ver 1.00"' ]
 
-info=$(xwininfo -id "$win")
-x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-w=$(awk '/Width:/ {print $2}' <<<"$info")
-h=$(awk '/Height:/ {print $2}' <<<"$info")
-check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
-
-read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-outer_w=$((w + l + r)); outer_h=$((h + t + b))
-check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" \
+geometry() {
+  local info
+  info=$(xwininfo -id "$win")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  w=$(awk '/Width:/ {print $2}' <<<"$info")
+  h=$(awk '/Height:/ {print $2}' <<<"$info")
+  read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  outer_w=$((w + l + r)); outer_h=$((h + t + b))
   [ $((x - l)) -eq $(((1024 - outer_w) / 2)) -a $((y - t)) -eq $(((768 - outer_h) / 2)) ]
+}
+# The game centres its frame once the window manager has drawn it.
+for _ in $(seq 60); do geometry && break; sleep 0.05; done
+check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
+check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" geometry
 
 hints=$(xprop -id "$win" WM_NORMAL_HINTS)
 check "not resizable" grep -q 'program specified minimum size: 494 by 265' <<<"$hints"

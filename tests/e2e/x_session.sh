@@ -9,6 +9,8 @@ check() {  # check "what" command...
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what" >&2; fi
 }
 finish() {
+  # What the game printed, when something went wrong.
+  [ -n "${game_log:-}" ] && tail -n 60 "$game_log" >&2
   echo "$passed passed, $failed failed"
   [ "$failed" -eq 0 ]
 }
@@ -23,7 +25,9 @@ start_session() {
   rm -f "$fd_file"
   openbox >/dev/null 2>&1 &
   wm_pid=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+  # Ready when it announces what it supports (frame extents among them).
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_FRAME_EXTENTS' && break; sleep 0.05; done
+  sleep 0.2
   trap stop_session EXIT
 }
 
@@ -34,7 +38,8 @@ stop_session() {
 }
 
 start_game() {  # start_game BINARY: sets game_pid and win
-  "$1" >/dev/null 2>&1 &
+  game_log=$(mktemp)
+  "$1" >"$game_log" 2>&1 &
   game_pid=$!
   win=""
   for _ in $(seq 200); do
