@@ -28,7 +28,7 @@ const ControlRow MysteryDomain[] = {
     {&T::Label2, "Label2", {16, 40, 241, 36}, "", {15, clWindowText}, FixedSize | Centred},
     {&T::Label12, "Label12", {136, 24, 88, 12}, "7 : 7 : 7 で 斬 れ!", WindowFont, Hidden},
     {&T::Label13, "Label13", {56, 64, 278, 12}, "？ : 「ここは貴様が来ていい領域ではない。立ち去れ。」"},
-    {&T::Label14, "Label14", {96, 184, 194, 12}, "2004/07/07  制作 : 刻読み工房  作者 : 秒読み侍", {12, clTeal}, Centred},
+    {&T::Label14, "Label14", {96, 184, 194, 12}, "2004/07/07 刻読み工房 作:秒読み侍", {12, clTeal}, Centred},
     {&T::Edit10, "Edit10", {56, 64, 217, 20}, "偽神 : 「かかって来い..」", WindowFont, ReadOnly | NoTabStop | Hidden, 0},
     {&T::Button6, "Button6", {32, 104, 75, 25}, "いくぞ (&S)", WindowFont, Hidden, 1, Cursor::HandPoint, &T::Button6Click},
     {&T::Button7, "Button7", {224, 104, 75, 25}, "見切った (&P)", WindowFont, Hidden, 2, Cursor::HandPoint,
