@@ -1,6 +1,9 @@
 #pragma once
 
 #include <span>
+#include <string>
+
+#include <QString>
 
 #include "window/layout.h"
 
@@ -10,3 +13,6 @@ std::span<const ControlRow> HeartsVoiceRows();
 std::span<const ControlRow> HallOfMemoryRows();
 std::span<const ControlRow> MysteryDomainRows();
 std::span<const ControlRow> FriendsGameRows();
+
+// The rules write their texts in UTF-8.
+inline QString Text(const std::string& text) { return QString::fromStdString(text); }

@@ -34,8 +34,6 @@ const ControlRow HeartsVoice[] = {
     {&T::Edit6, "Edit6", {120, 176, 161, 20}, "0 H i t !", {12, clTeal}, ReadOnly | NoTabStop, 4},
 };
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 void ShowStart(EditBox* prompt, const TrialStart& shown)
 {
     prompt->SetTextColour(shown.colour);

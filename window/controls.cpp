@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include "core/jpeg_picture.h"
+#include "window/door_glyph.h"
+
 QColor ToQColor(ColourValue colour, const QPalette& palette)
 {
     if (IsSystemColour(colour)) {
@@ -81,10 +84,27 @@ void Button::SetCaption(const QString& caption)
     }
 }
 
-BitmapButton::BitmapButton(QWidget* parent) : Button(parent) {}
+BitmapButton::BitmapButton(QWidget* parent) : Button(parent)
+{
+    // Qt's push button puts 4 pixels between glyph and caption and centres the pair.
+    setIcon(DoorGlyph());
+    setIconSize(QSize(18, 18));
+}
 
 Picture::Picture(QWidget* parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void Picture::ShowJpeg(std::span<const std::uint8_t> data)
+{
+    const std::optional<RgbPicture> decoded = DecodeJpeg(data);
+    if (!decoded) {
+        clear();
+        return;
+    }
+    const QImage view(decoded->rgb.data(), decoded->width, decoded->height, decoded->width * 3, QImage::Format_RGB888);
+    // The pixmap must own its pixels: the decoded buffer goes away here.
+    setPixmap(QPixmap::fromImage(view.copy()));
 }

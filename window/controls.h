@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,8 +58,9 @@ private:
     QChar accelerator_;
 };
 
-// A button with a small picture left of its caption and a greyed twin of it
-// for the disabled state.
+// A button with a small picture left of its caption, 4 pixels apart and the
+// pair centred, and a greyed twin of it for the disabled state. The game has
+// one, of the close kind, so the picture is the door.
 class BitmapButton final : public Button {
     Q_OBJECT
 public:
@@ -68,4 +72,6 @@ class Picture final : public QLabel {
     Q_OBJECT
 public:
     explicit Picture(QWidget* parent);
+    // Shows a JPEG; damaged data leaves the control empty.
+    void ShowJpeg(std::span<const std::uint8_t> data);
 };

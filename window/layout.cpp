@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <concepts>
 
+#include <QFile>
+
 #include "window/tform1.h"
 
 QFont LayoutFont(int pixels, bool bold)
@@ -88,6 +90,10 @@ QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Kind* TForm1:
 QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Picture* TForm1::*slot)
 {
     auto* picture = new Picture(page);
+    // A picture's row names the resource that holds its JPEG.
+    QFile file(QString::fromUtf8(row.text));
+    const QByteArray jpeg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    picture->ShowJpeg({reinterpret_cast<const std::uint8_t*>(jpeg.constData()), std::size_t(jpeg.size())});
     Place(picture, row);
     form.*slot = picture;
     return picture;
