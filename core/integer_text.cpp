@@ -19,13 +19,11 @@ int DigitValue(char c, int base)
     return -1;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
-
 }  // namespace
 
 std::optional<std::int32_t> ParseInteger(std::string_view text)
 {
-    std::size_t at = text.find_first_not_of(' ');
+    const std::size_t at = text.find_first_not_of(' ');
     if (at == std::string_view::npos)
         return std::nullopt;
     text.remove_prefix(at);
@@ -36,7 +34,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text)
 
     int base = 10;
     for (std::string_view prefix : {"0x", "0X", "$", "x", "X"}) {
-        if (StartsWith(text, prefix)) {
+        if (text.starts_with(prefix)) {
             base = 16;
             text.remove_prefix(prefix.size());
             break;
