@@ -60,6 +60,23 @@ protected:
         return QString::fromUtf8(bytes);
     }
 
+    // Typed as the keyboard would: letters and digits by their keys, Tab and
+    // Enter as such, anything else as the text an input method delivers.
+    void Type(const QString& text)
+    {
+        for (QChar c : text) {
+            QWidget* target = QApplication::focusWidget();
+            if (!target)
+                return;
+            if (c == u'\t' || c == u'\n')
+                QTest::keyClick(target, c == u'\t' ? Qt::Key_Tab : Qt::Key_Return);
+            else if (c.unicode() < 0x80 && c.isLetterOrNumber())
+                QTest::keyClick(target, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
     void RandomEvent()
     {
         static const Qt::Key keys[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,
@@ -87,7 +104,7 @@ protected:
         case 4:
             if (EditBox* box = Pick(EditableBoxes())) {
                 box->setFocus();
-                QTest::keyClicks(box, RandomText(6));
+                Type(RandomText(6));
             }
             break;
         case 5:
