@@ -7,7 +7,13 @@
 // game goes on.
 class GameError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit GameError(const std::string& message) : std::runtime_error(message), message_(message) {}
+    // The whole message, even where the text a player's box held carries a
+    // NUL that what() would stop at.
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // The text of the error box: the message, with a "." added when it ends in a

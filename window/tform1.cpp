@@ -76,6 +76,8 @@ void TForm1::ReportCurrentError()
     std::string message = "不明なエラー";
     try {
         throw;
+    } catch (const GameError& error) {
+        message = error.Message();
     } catch (const std::exception& error) {
         message = error.what();
     } catch (...) {

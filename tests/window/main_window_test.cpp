@@ -69,10 +69,12 @@ TEST_F(MainWindow, AnErrorLeavingAHandlerIsReportedAndTheGameGoesOn)
         throw GameError("Stop!");
     });
     form->Dispatch([] { throw 7; });
-    ASSERT_EQ(errors.size(), 3);
+    form->Dispatch([] { throw GameError(std::string("'a") + '\0' + "b' は整数ではありません"); });
+    ASSERT_EQ(errors.size(), 4);
     EXPECT_EQ(errors[0], U("'abc' は整数ではありません."));
     EXPECT_EQ(errors[1], U("Stop!"));
     EXPECT_FALSE(errors[2].isEmpty());
+    EXPECT_EQ(errors[3], QStringLiteral("'a") + QChar(0) + U("b' は整数ではありません.")) << "a NUL must not cut the message";
     EXPECT_EQ(form->State.Points, 42);
     Click(form->Button1);
     EXPECT_EQ(form->Timer2->Interval(), 10);

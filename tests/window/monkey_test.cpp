@@ -5,6 +5,7 @@
 //   HORUMINA_MONKEY_EVENTS=<n>  how many events (100000 by default)
 #include <random>
 
+#include <QClipboard>
 #include <QRegularExpression>
 
 #include "window/form_fixture.h"
@@ -108,8 +109,16 @@ protected:
             }
             break;
         case 5:
-            if (EditBox* box = Pick(EditableBoxes()))
-                box->setText(Roll(2) ? RandomBytes(Roll(10) ? 8 : 5000) : RandomText(Roll(10) ? 8 : 5000));
+            if (EditBox* box = Pick(EditableBoxes())) {
+                const QString text = Roll(2) ? RandomBytes(Roll(10) ? 8 : 5000) : RandomText(Roll(10) ? 8 : 5000);
+                if (Roll(2)) {
+                    box->setText(text);  // as another program would put it there
+                } else {
+                    QApplication::clipboard()->setText(text);
+                    box->setFocus();
+                    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                }
+            }
             break;
         case 6:
             emit form->Timer1->Ticked();
