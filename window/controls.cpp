@@ -1,5 +1,6 @@
 #include "window/controls.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include "core/jpeg_picture.h"
@@ -41,6 +42,14 @@ void Label::SetText(const QString& text)
 
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {
+    // A box only the game writes (a verdict, a score, a readout) tells
+    // assistive technology of every new text, so that it can be read out.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!isReadOnly())
+            return;
+        QAccessibleValueChangeEvent news(this, text);
+        QAccessible::updateAccessibility(&news);
+    });
     QPalette p = palette();
     p.setColor(QPalette::Base, ToQColor(clWindow, QApplication::palette()));
     setPalette(p);

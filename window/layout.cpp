@@ -39,6 +39,8 @@ void Place(QWidget* control, const ControlRow& row)
         control->setCursor(ToShape(row.cursor));
     if (row.flags & Hidden)
         control->hide();
+    if (row.description)
+        control->setAccessibleName(QString::fromUtf8(row.description));
 }
 
 QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Label* TForm1::*slot)

@@ -48,6 +48,8 @@ struct ControlRow {
     Cursor cursor = Cursor::Standard;
     Handler click = nullptr;
     int max_length = 0;  // 0: no limit on typing
+    // What assistive technology names a control that shows no text of its own.
+    const char* description = nullptr;
 };
 
 // Builds a page's controls from its rows into the form, labels and pictures

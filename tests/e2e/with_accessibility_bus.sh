@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a command as a screen reader's desktop would host it: a private X
+# server with a window manager, a session bus and the accessibility bus, and
+# Qt's bridge to it switched on.
+set -u
+. "$(dirname "$0")/x_session.sh"
+start_session
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The buses' daemons outlive nothing but must not hold on to our output:
+# they write elsewhere, and the command's output is passed on at the end.
+out=$(mktemp)
+OUT="$out" dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!
+  sleep 0.5
+  "$@" >"$OUT" 2>&1; rc=$?
+  kill "$launcher"; exit "$rc"' bus "$@" </dev/null >/dev/null 2>&1
+rc=$?
+cat "$out"
+rm -f "$out"
+exit "$rc"
