@@ -7,6 +7,23 @@ namespace {
 
 std::string Counts(std::int32_t count, const char* suffix) { return std::to_string(count) + suffix; }
 
+// A run pays more the longer it lasts; a miss costs points, but never takes
+// the score below the trial's floor by this rule.
+void PayForRun(GameState& state, std::int32_t combo, int per_hit_in_run, int floor, int miss_cost)
+{
+    if (combo != 0)
+        Add(state.Points, std::int64_t{combo} * per_hit_in_run);
+    else if (state.Points > floor)
+        Add(state.Points, -miss_cost);
+}
+
+void Finish(GameState& state, TrialStop& shown, std::int32_t total, std::int32_t combo)
+{
+    shown.total = Counts(total, TotalSuffix);
+    shown.combo = Counts(combo, ComboSuffix);
+    ClearDigits(state);
+}
+
 }  // namespace
 
 TrialStart EyeStart(GameState& state, const TickSource& ticks, IntervalTimer& timer2)
@@ -31,15 +48,8 @@ TrialStop EyeStop(GameState& state, IntervalTimer& timer2)
                         " : " + std::to_string(state.HundredthsDigit);
         state.EyeCombo = 0;
     }
-    // A run pays more the longer it lasts; a miss costs a point, but never
-    // takes the score below 1 by this rule.
-    if (state.EyeCombo != 0)
-        Add(state.Points, std::int64_t{state.EyeCombo} * 5);
-    else if (state.Points > 1)
-        Add(state.Points, -1);
-    shown.total = Counts(state.EyeTotal, TotalSuffix);
-    shown.combo = Counts(state.EyeCombo, ComboSuffix);
-    ClearDigits(state);
+    PayForRun(state, state.EyeCombo, 5, 1, 1);
+    Finish(state, shown, state.EyeTotal, state.EyeCombo);
     return shown;
 }
 
@@ -73,12 +83,7 @@ TrialStop VoiceStop(GameState& state, IntervalTimer& timer2)
     }
     if (state.VoiceGate == 1)
         shown.verdict = VoiceGateText;
-    if (state.VoiceCombo != 0)
-        Add(state.Points, std::int64_t{state.VoiceCombo} * 100);
-    else if (state.Points > 5)
-        Add(state.Points, -3);
-    shown.total = Counts(state.VoiceTotal, TotalSuffix);
-    shown.combo = Counts(state.VoiceCombo, ComboSuffix);
-    ClearDigits(state);
+    PayForRun(state, state.VoiceCombo, 100, 5, 3);
+    Finish(state, shown, state.VoiceTotal, state.VoiceCombo);
     return shown;
 }
