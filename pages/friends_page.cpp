@@ -43,15 +43,15 @@ std::span<const ControlRow> FriendsGameRows() { return FriendsGame; }
 void TForm1::Button9Click()
 {
     const GuessStart shown = FriendsStart(State, ticks_, *Timer2);
-    Edit13->setText(QString::fromStdString(shown.guess));
-    Edit18->setText(QString::fromStdString(shown.result));
+    Edit13->setText(Text(shown.guess));
+    Edit18->setText(Text(shown.result));
 }
 
 void TForm1::Button10Click()
 {
     const GuessStop shown = FriendsStop(State, *Timer2, Edit12->text().toStdString());
-    Edit18->setText(QString::fromStdString(shown.result));
+    Edit18->setText(Text(shown.result));
     if (shown.hit)
         Button8->setVisible(Button8->isHidden());
-    Edit13->setText(QString::fromStdString(shown.seconds));
+    Edit13->setText(Text(shown.seconds));
 }
