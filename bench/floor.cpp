@@ -26,7 +26,10 @@ int main(int argc, char* argv[])
     window.setFixedSize(494, 265);
     QLabel label(QStringLiteral("～ 心 の 目 ～"), &window);
     label.setFont(LayoutFont(12));
-    label.setGeometry(56, 64, 217, 20);
+    // Sized to its text, as a layout or the game's own labels size theirs:
+    // like the game, the floor has its face loaded before its window maps.
+    label.move(56, 64);
+    label.adjustSize();
 
     using Clock = std::chrono::steady_clock;
     std::vector<Clock::time_point> fired;
