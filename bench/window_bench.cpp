@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -31,7 +30,6 @@
 namespace {
 
 using Clock = RecordingTicks::Clock;
-using std::chrono::milliseconds;
 
 double Ms(Clock::duration span) { return std::chrono::duration<double, std::milli>(span).count(); }
 
