@@ -7,15 +7,6 @@
 
 #include "window/tform1.h"
 
-QFont LayoutFont(int pixels, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 namespace {
 
 Qt::CursorShape ToShape(Cursor cursor)

@@ -8,6 +8,7 @@
 
 #include "core/colours.h"
 #include "window/controls.h"
+#include "window/layout_font.h"
 
 class TForm1;
 
@@ -55,7 +56,3 @@ struct ControlRow {
 // Builds a page's controls from its rows into the form, labels and pictures
 // beneath the rest. Returns the page's focusable controls in tab order.
 std::vector<QWidget*> BuildPage(TForm1& form, QWidget* page, std::span<const ControlRow> rows);
-
-// The window's font at a given character height: the layout's face, or the
-// nearest proportional Japanese Gothic face there is.
-QFont LayoutFont(int pixels, bool bold = false);

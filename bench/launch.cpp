@@ -1,0 +1,209 @@
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "bench/cpu_time.h"
+
+// Starts a program on the X server of $DISPLAY and measures it from outside:
+// the time from exec to its window being mapped (viewable), optionally the
+// CPU it uses over a span once it has settled, and the peak resident memory
+// from start to close. The window is closed the way a window manager's close
+// button does it, with WM_DELETE_WINDOW.
+//
+//   launch [--settle S] [--cpu S] PROGRAM [ARGS...]
+//
+// Prints one line: startup_ms=… peak_rss_kb=… [cpu_percent=…]
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <class Reply>
+using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+
+[[noreturn]] void Fail(const char* what)
+{
+    std::fprintf(stderr, "launch: %s\n", what);
+    std::exit(1);
+}
+
+xcb_atom_t Atom(xcb_connection_t* x, const char* name)
+{
+    Owned<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, std::uint16_t(std::strlen(name)), name), nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+struct Session {
+    xcb_connection_t* x;
+    xcb_window_t root;
+    xcb_atom_t wm_pid;
+};
+
+bool Viewable(const Session& s, xcb_window_t window)
+{
+    Owned<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(s.x, xcb_get_window_attributes(s.x, window), nullptr), &std::free);
+    return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+bool OwnedBy(const Session& s, xcb_window_t window, pid_t pid)
+{
+    Owned<xcb_get_property_reply_t> property(
+        xcb_get_property_reply(s.x, xcb_get_property(s.x, 0, window, s.wm_pid, XCB_ATOM_CARDINAL, 0, 1), nullptr),
+        &std::free);
+    return property && xcb_get_property_value_length(property.get()) == 4 &&
+           *static_cast<const std::uint32_t*>(xcb_get_property_value(property.get())) == std::uint32_t(pid);
+}
+
+// The program's window at or below a window just mapped: the window itself
+// when no window manager frames it, else inside the frame.
+std::optional<xcb_window_t> ProgramWindow(const Session& s, xcb_window_t window, pid_t pid, int depth = 0)
+{
+    if (OwnedBy(s, window, pid) && Viewable(s, window))
+        return window;
+    if (depth == 3)
+        return std::nullopt;
+    Owned<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(s.x, xcb_query_tree(s.x, window), nullptr), &std::free);
+    if (!tree)
+        return std::nullopt;
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i)
+        if (auto found = ProgramWindow(s, children[i], pid, depth + 1))
+            return found;
+    return std::nullopt;
+}
+
+bool Exited(pid_t pid, int& status, rusage& usage)
+{
+    return wait4(pid, &status, WNOHANG, &usage) == pid;
+}
+
+void Close(const Session& s, xcb_window_t window)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = Atom(s.x, "WM_PROTOCOLS");
+    message.data.data32[0] = Atom(s.x, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(s.x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(s.x);
+}
+
+double Seconds(const char* text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || *end != '\0' || value < 0)
+        Fail("a span must be a number of seconds");
+    return value;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    double settle_s = 0.5;
+    double cpu_s = 0;
+    int first = 1;
+    for (; first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0; first += 2) {
+        if (std::strcmp(argv[first], "--settle") == 0)
+            settle_s = Seconds(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--cpu") == 0)
+            cpu_s = Seconds(argv[first + 1]);
+        else
+            Fail("unknown option");
+    }
+    if (first >= argc)
+        Fail("usage: launch [--settle S] [--cpu S] PROGRAM [ARGS...]");
+
+    int screen_number = 0;
+    Session s{xcb_connect(nullptr, &screen_number), 0, 0};
+    if (xcb_connection_has_error(s.x))
+        Fail("no X server on $DISPLAY");
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(s.x));
+    for (int i = 0; i < screen_number; ++i)
+        xcb_screen_next(&screens);
+    s.root = screens.data->root;
+    s.wm_pid = Atom(s.x, "_NET_WM_PID");
+    // Every window mapped on the root: a frame, or an unframed window itself.
+    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    Owned<xcb_generic_error_t> refused(
+        xcb_request_check(s.x, xcb_change_window_attributes_checked(s.x, s.root, XCB_CW_EVENT_MASK, &mask)), &std::free);
+    if (refused)
+        Fail("cannot watch the root window");
+
+    const Clock::time_point started = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[first], nullptr, nullptr, argv + first, environ) != 0)
+        Fail("cannot start the program");
+
+    int status = 0;
+    rusage usage{};
+    std::optional<xcb_window_t> window;
+    Clock::time_point mapped;
+    const pollfd connection{xcb_get_file_descriptor(s.x), POLLIN, 0};
+    while (!window) {
+        if (Clock::now() - started > std::chrono::seconds(30) || Exited(pid, status, usage)) {
+            kill(pid, SIGKILL);
+            Fail("the program's window never appeared");
+        }
+        pollfd ready = connection;
+        poll(&ready, 1, 100);
+        while (xcb_generic_event_t* event = xcb_poll_for_event(s.x)) {
+            Owned<xcb_generic_event_t> owned(event, &std::free);
+            if ((event->response_type & 0x7F) != XCB_MAP_NOTIFY || window)
+                continue;
+            const Clock::time_point seen = Clock::now();
+            if ((window = ProgramWindow(s, reinterpret_cast<xcb_map_notify_event_t*>(event)->window, pid)))
+                mapped = seen;
+        }
+    }
+
+    std::this_thread::sleep_for(std::chrono::duration<double>(settle_s));
+    double cpu_percent = -1;
+    if (cpu_s > 0) {
+        const auto cpu_before = CpuTimeOf(pid);
+        const Clock::time_point from = Clock::now();
+        std::this_thread::sleep_for(std::chrono::duration<double>(cpu_s));
+        const auto used = CpuTimeOf(pid) - cpu_before;
+        cpu_percent = 100.0 * std::chrono::duration<double>(used) / (Clock::now() - from);
+    }
+
+    Close(s, *window);
+    const Clock::time_point asked = Clock::now();
+    while (!Exited(pid, status, usage)) {
+        if (Clock::now() - asked > std::chrono::seconds(10)) {
+            kill(pid, SIGKILL);
+            Fail("the program did not close its window");
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    xcb_disconnect(s.x);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        Fail("the program did not end cleanly");
+
+    std::printf("startup_ms=%.2f peak_rss_kb=%ld", std::chrono::duration<double, std::milli>(mapped - started).count(),
+                usage.ru_maxrss);
+    if (cpu_percent >= 0)
+        std::printf(" cpu_percent=%.4f", cpu_percent);
+    std::printf("\n");
+    return 0;
+}

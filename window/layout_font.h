@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QFont>
+
+// The window's font at a given character height: the layout's face, or the
+// nearest proportional Japanese Gothic face there is.
+QFont LayoutFont(int pixels, bool bold = false);
