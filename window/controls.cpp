@@ -44,8 +44,10 @@ EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {
     // A box only the game writes (a verdict, a score, a readout) tells
     // assistive technology of every new text, so that it can be read out.
+    // Nothing is sent when no assistive technology listens: the live readout
+    // changes a hundred times a second.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!isReadOnly())
+        if (!isReadOnly() || !QAccessible::isActive())
             return;
         QAccessibleValueChangeEvent news(this, text);
         QAccessible::updateAccessibility(&news);
