@@ -19,7 +19,7 @@ constexpr QRect NotebookBox{8, 8, 481, 249};
 // How often, and how many times at most, to look for the window manager's
 // frame, and for how many looks after it came to keep the frame centred.
 constexpr int FrameCheckMs = 10;
-constexpr int FrameChecks = 200;
+constexpr int FrameChecks = 500;
 constexpr int SettleChecks = 30;
 }  // namespace
 
@@ -118,15 +118,18 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::WatchForFrame()
 {
     ++frame_checks_;
-    const bool framed = frameGeometry().size() != size();
-    if (!framed && frame_checks_ < FrameChecks)
-        return;
-    if (framed_at_check_ == 0)
-        framed_at_check_ = frame_checks_;
-    // Asked of the window system every time, whatever Qt believes the position
-    // is: a window manager still busy framing the window may pass over a move.
-    windowHandle()->setFramePosition(CentredFramePosition());
-    if (frame_checks_ - framed_at_check_ >= SettleChecks || frame_checks_ >= FrameChecks)
+    // Until the window manager has framed the window, Qt reports either no
+    // frame or, for a moment, a meaningless one; a real frame encloses the window.
+    const QRect frame = frameGeometry();
+    const bool framed = frame != geometry() && frame.contains(geometry());
+    if (framed) {
+        ++framed_checks_;
+        // Asked of the window system every time, whatever Qt believes the
+        // position is: a window manager still busy framing the window may
+        // pass over a move.
+        windowHandle()->setFramePosition(CentredFramePosition());
+    }
+    if (framed_checks_ >= SettleChecks || frame_checks_ >= FrameChecks)
         frame_watch_.stop();
 }
 

@@ -125,6 +125,6 @@ private:
     bool centred_ = false;
     QTimer frame_watch_;
     int frame_checks_ = 0;
-    int framed_at_check_ = 0;
+    int framed_checks_ = 0;
     ClockFormat clock_format_;
 };

@@ -21,7 +21,7 @@ geometry() {
   [ $((x - l)) -eq $(((1024 - outer_w) / 2)) -a $((y - t)) -eq $(((768 - outer_h) / 2)) ]
 }
 # The game centres its frame once the window manager has drawn it.
-for _ in $(seq 60); do geometry && break; sleep 0.05; done
+for _ in $(seq 120); do geometry && break; sleep 0.05; done
 check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
 check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" geometry
 
