@@ -16,7 +16,7 @@ xdotool key --clearmodifiers alt+c
 wait_exit 1
 check "Alt+C does nothing on the first page" [ -z "$exit_code" ]
 xdotool mousemove --window "$win" "${hall_tab[@]}" click 1
-sleep 0.3
+
 xdotool key --clearmodifiers alt+c
 wait_exit 5
 check "Alt+C on the Hall of Memory ends the game with exit code 0 (got '${exit_code}')" [ "$exit_code" = 0 ]
@@ -24,7 +24,7 @@ check "Alt+C on the Hall of Memory ends the game with exit code 0 (got '${exit_c
 start_game "$game"
 xdotool windowactivate --sync "$win" 2>/dev/null
 xdotool mousemove --window "$win" "${hall_tab[@]}" click 1
-sleep 0.3
+
 xdotool mousemove --window "$win" "${close_button[@]}" click 1
 wait_exit 5
 check "a click on 閉じる(&C) ends the game with exit code 0 (got '${exit_code}')" [ "$exit_code" = 0 ]

@@ -9,21 +9,13 @@ start_game "$game"
 
 check "caption" [ "$(xprop -id "$win" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "- ホ ル ミ ナ - Ver 1.00"' ]
 
-geometry() {
-  local info
-  info=$(xwininfo -id "$win")
-  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-  w=$(awk '/Width:/ {print $2}' <<<"$info")
-  h=$(awk '/Height:/ {print $2}' <<<"$info")
-  read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  outer_w=$((w + l + r)); outer_h=$((h + t + b))
-  [ $((x - l)) -eq $(((1024 - outer_w) / 2)) -a $((y - t)) -eq $(((768 - outer_h) / 2)) ]
-}
-# The game centres its frame once the window manager has drawn it.
-for _ in $(seq 120); do geometry && break; sleep 0.05; done
+# start_game has waited for the frame to settle where the game put it.
+read -r w h < <(xwininfo -id "$win" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+read -r fx fy < <(frame_position)
 check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
-check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" geometry
+check "outer frame centred on the 1024 x 768 desktop (frame at $fx,$fy)" \
+  [ "$fx" -eq $(((1024 - w - l - r) / 2)) -a "$fy" -eq $(((768 - h - t - b) / 2)) ]
 
 hints=$(xprop -id "$win" WM_NORMAL_HINTS)
 check "not resizable" grep -q 'program specified minimum size: 494 by 265' <<<"$hints"
@@ -33,19 +25,20 @@ check "not resizable (max)" grep -q 'program specified maximum size: 494 by 265'
 functions=$(xprop -id "$win" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2 | tr -d ' ')
 check "no minimise or maximise box (functions $functions)" [ $((functions & 24)) -eq 0 -a $((functions & 32)) -ne 0 ]
 
-opacity() { xprop -id "$win" _NET_WM_WINDOW_OPACITY | sed -n 's/.*= //p'; }
-xdotool windowactivate --sync "$win" 2>/dev/null
-before=$(opacity)
+# The window's opacity in 255ths, "none" when it has none set.
+opacity() {
+  local v
+  v=$(xprop -id "$win" _NET_WM_WINDOW_OPACITY | sed -n 's/.*= //p')
+  [ -n "$v" ] && echo $(((v + 8421504) / 16843009)) || echo none
+}
+opacity_is() { [ "$(opacity)" = "$1" ]; }
+activate
+check "opaque at start (got $(opacity))" [ "$(opacity)" = 255 -o "$(opacity)" = none ]
 # The focus starts on Button1; two Tabs reach the transparency button.
 xdotool key --clearmodifiers Tab Tab space
-sleep 0.3
-after=$(opacity)
-check "opaque at start (${before:-none})" [ "${before:-4294967295}" = 4294967295 ]
-check "one click of the transparency button gives 230 of 255 (${after:-none})" \
-  [ "$(( (${after:-0} + 8421504) / 16843009 ))" = 230 ]
+check "one click of the transparency button gives 230 of 255" poll 3 "opacity 230" opacity_is 230
 xdotool key --clearmodifiers space space
-sleep 0.3
-check "two more clicks give 210 (got $(opacity))" [ "$(( ($(opacity) + 8421504) / 16843009 ))" = 210 ]
+check "two more clicks give 210" poll 3 "opacity 210" opacity_is 210
 
 xdotool key --clearmodifiers alt+F4
 wait_exit 5

@@ -11,7 +11,9 @@ export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 out=$(mktemp)
 OUT="$out" dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!
-  sleep 0.5
+  bus_up() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress; }
+  for _ in $(seq 200); do bus_up && break; sleep 0.05; done
+  bus_up || { echo "ABORTED: the accessibility bus never came up" >"$OUT"; exit 1; }
   "$@" >"$OUT" 2>&1; rc=$?
   kill "$launcher"; exit "$rc"' bus "$@" </dev/null >/dev/null 2>&1
 rc=$?

@@ -10,9 +10,32 @@ check() {  # check "what" command...
 }
 finish() {
   # What the game printed, when something went wrong.
-  [ -n "${game_log:-}" ] && tail -n 60 "$game_log" >&2
+  [ "$failed" -ne 0 ] && [ -n "${game_log:-}" ] && tail -n 60 "$game_log" >&2
   echo "$passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
+  [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+}
+# Stops the test at once: a step it cannot do leaves nothing to check.
+abort() { echo "ABORTED: $*" >&2; failed=$((failed + 1)); finish; exit 1; }
+
+# Every tool the tests call comes from dev/setup; a missing one fails the run.
+for tool in Xvfb openbox xdotool xprop xwininfo xclip import convert; do
+  command -v "$tool" >/dev/null || abort "$tool is not installed (dev/setup installs it)"
+done
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# poll SECONDS "what it waits for" command...: runs the command until it
+# succeeds; when the time runs out, says what never came and fails.
+poll() {
+  local limit=$1 what=$2 deadline=$(($(now_ms) + $1 * 1000))
+  shift 2
+  until "$@"; do
+    if [ "$(now_ms)" -ge "$deadline" ]; then
+      echo "TIMED OUT: waited ${limit} s for $what" >&2
+      return 1
+    fi
+    sleep 0.05
+  done
 }
 
 start_session() {
@@ -20,15 +43,15 @@ start_session() {
   fd_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
   xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.05; done
+  trap stop_session EXIT
+  poll 10 "Xvfb to name its display" test -s "$fd_file" || abort "no X server"
   export DISPLAY=":$(head -n1 "$fd_file")"
   rm -f "$fd_file"
   openbox >/dev/null 2>&1 &
   wm_pid=$!
   # Ready when it announces what it supports (frame extents among them).
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_FRAME_EXTENTS' && break; sleep 0.05; done
-  sleep 0.2
-  trap stop_session EXIT
+  wm_ready() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_FRAME_EXTENTS'; }
+  poll 10 "openbox to manage the screen" wm_ready || abort "no window manager"
 }
 
 stop_session() {
@@ -37,26 +60,70 @@ stop_session() {
   wait 2>/dev/null
 }
 
+# The outer frame's top-left corner, as "x y".
+frame_position() {
+  local info l t
+  info=$(xwininfo -id "$win" 2>/dev/null) || return 1
+  read -r l _ t _ < <(xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //; s/,//gp')
+  [ -n "$t" ] || return 1
+  awk -v l="$l" -v t="$t" '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    END {print x - l, y - t}' <<<"$info"
+}
+
 start_game() {  # start_game BINARY: sets game_pid and win
   game_log=$(mktemp)
   "$1" >"$game_log" 2>&1 &
   game_pid=$!
   win=""
-  for _ in $(seq 200); do
+  framed() {
     win=$(xdotool search --name 'ホ ル ミ ナ' 2>/dev/null | head -n1) && [ -n "$win" ] &&
-      xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' && break
-    sleep 0.05
-  done
-  [ -n "$win" ] || { echo "the game window never appeared" >&2; exit 1; }
-  sleep 0.3  # let the window settle where it was centred
+      xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
+  }
+  poll 20 "the game window to appear with its frame" framed || abort "the game window never appeared"
+  # The game centres its frame once the window manager has drawn it: wait
+  # until the frame has held one place for half a second.
+  local last="" since=0 pos
+  still() {
+    pos=$(frame_position) || return 1
+    [ "$pos" = "$last" ] || { last=$pos; since=$(now_ms); return 1; }
+    [ $(($(now_ms) - since)) -ge 500 ]
+  }
+  poll 10 "the window to stop moving" still || abort "the window never settled (last at $last)"
+}
+
+# Keys reach the game only once the window manager has made it active.
+activate() {
+  is_active() { xdotool windowactivate "$win" 2>/dev/null; [ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ]; }
+  poll 5 "the game window to become active" is_active || abort "the game window never became active"
+}
+
+# How long one key command of an xdotool chain takes, measured on a key the
+# game ignores: the difference between a chain of eleven and a chain of one,
+# so the start of the xdotool process itself drops out.
+measure_key_cost() {
+  local one eleven t0 chain=()
+  t0=$(date +%s%N); xdotool key --clearmodifiers alt+F12; one=$(($(date +%s%N) - t0))
+  for _ in $(seq 11); do chain+=(key --clearmodifiers alt+F12); done
+  t0=$(date +%s%N); xdotool "${chain[@]}"; eleven=$(($(date +%s%N) - t0))
+  key_cost_ms=$(((eleven - one) / 10000000))
+  echo "one key command of a chain costs $key_cost_ms ms" >&2
+}
+
+# timed_play START STOP SECONDS: presses START, then STOP so that the two
+# presses land SECONDS apart, in one xdotool chain: the chain's own sleep is
+# shortened by what the first key command costs after its press.
+timed_play() {
+  local pause
+  pause=$(awk -v s="$3" -v c="$key_cost_ms" 'BEGIN {printf "%.3f", s - c / 1000}')
+  echo "stop aimed at $3 s after the start: sleeping $pause s between the keys" >&2
+  xdotool key --clearmodifiers "$1" sleep "$pause" key --clearmodifiers "$2"
 }
 
 wait_exit() {  # wait_exit SECONDS: sets exit_code, empty when still running
   exit_code=""
-  for _ in $(seq $(($1 * 20))); do
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-      wait "$game_pid"; exit_code=$?; game_pid=""; return
-    fi
-    sleep 0.05
-  done
+  gone() { ! kill -0 "$game_pid" 2>/dev/null; }
+  # Quiet: a game that is meant to go on running times out here on purpose.
+  if poll "$1" "the game to end" gone 2>/dev/null; then
+    wait "$game_pid"; exit_code=$?; game_pid=""
+  fi
 }

@@ -82,23 +82,27 @@ TEST_F(MainWindow, AnErrorLeavingAHandlerIsReportedAndTheGameGoesOn)
 
 TEST_F(MainWindow, TheErrorBoxIsModalWithTheErrorIconAndTheTitleAndTimersTickOn)
 {
-    form->ReportError = nullptr;  // back to the real box
-    TForm1 real(ticks);
+    TForm1 real(ticks);  // its errors go to the real box
+    real.show();
+    real.Dispatch(&TForm1::Button1Click);  // a trial's refresh timer runs under the box
     QString seen_title, seen_text;
     QMessageBox::Icon seen_icon = QMessageBox::NoIcon;
     bool modal = false;
-    int ticks_while_open = 0;
-    QObject::connect(real.Timer1, &LayoutTimer::Ticked, [&] { ++ticks_while_open; });
-    real.show();
+    int refreshes_while_open = 0;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        seen_title = box->windowTitle();
-        seen_text = box->text();
-        seen_icon = box->icon();
-        modal = box->isModal();
-        emit real.Timer1->Ticked();
-        QTest::keyClick(box, Qt::Key_Return);
+        if (box) {
+            seen_title = box->windowTitle();
+            seen_text = box->text();
+            seen_icon = box->icon();
+            modal = box->isModal();
+        }
+        const auto counter = QObject::connect(real.Timer2, &LayoutTimer::Ticked, [&] { ++refreshes_while_open; });
+        QTest::qWait(200);
+        QObject::disconnect(counter);
+        // Whatever was seen, the box goes, so a failure ends the test instead of hanging it.
+        if (QWidget* open = QApplication::activeModalWidget())
+            QTest::keyClick(open, Qt::Key_Return);
     });
     real.Dispatch([] { throw GameError("タイマーを取得できません"); });
     EXPECT_EQ(seen_text, U("タイマーを取得できません."));
@@ -106,7 +110,7 @@ TEST_F(MainWindow, TheErrorBoxIsModalWithTheErrorIconAndTheTitleAndTimersTickOn)
     EXPECT_FALSE(real.Title.isEmpty());
     EXPECT_EQ(seen_icon, QMessageBox::Critical);
     EXPECT_TRUE(modal);
-    EXPECT_EQ(ticks_while_open, 1);
+    EXPECT_GT(refreshes_while_open, 0) << "the trial's refresh timer stood still under the box";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
