@@ -47,11 +47,13 @@ start_session() {
   poll 10 "Xvfb to name its display" test -s "$fd_file" || abort "no X server"
   export DISPLAY=":$(head -n1 "$fd_file")"
   rm -f "$fd_file"
-  openbox >/dev/null 2>&1 &
+  local wm_log
+  wm_log=$(mktemp)
+  openbox >"$wm_log" 2>&1 &
   wm_pid=$!
   # Ready when it announces what it supports (frame extents among them).
   wm_ready() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_FRAME_EXTENTS'; }
-  poll 10 "openbox to manage the screen" wm_ready || abort "no window manager"
+  poll 20 "openbox to manage the screen" wm_ready || abort "no window manager on $DISPLAY: $(cat "$wm_log")"
 }
 
 stop_session() {
@@ -99,13 +101,18 @@ activate() {
 
 # How long one key command of an xdotool chain takes, measured on a key the
 # game ignores: the difference between a chain of eleven and a chain of one,
-# so the start of the xdotool process itself drops out.
+# so the start of the xdotool process itself drops out. The least of three
+# tries: a busy machine only ever adds to it.
 measure_key_cost() {
-  local one eleven t0 chain=()
-  t0=$(date +%s%N); xdotool key --clearmodifiers alt+F12; one=$(($(date +%s%N) - t0))
+  local one eleven t0 chain=() cost
   for _ in $(seq 11); do chain+=(key --clearmodifiers alt+F12); done
-  t0=$(date +%s%N); xdotool "${chain[@]}"; eleven=$(($(date +%s%N) - t0))
-  key_cost_ms=$(((eleven - one) / 10000000))
+  key_cost_ms=""
+  for _ in 1 2 3; do
+    t0=$(date +%s%N); xdotool key --clearmodifiers alt+F12; one=$(($(date +%s%N) - t0))
+    t0=$(date +%s%N); xdotool "${chain[@]}"; eleven=$(($(date +%s%N) - t0))
+    cost=$(((eleven - one) / 10000000))
+    [ -z "$key_cost_ms" ] || [ "$cost" -lt "$key_cost_ms" ] && key_cost_ms=$cost
+  done
   echo "one key command of a chain costs $key_cost_ms ms" >&2
 }
 
