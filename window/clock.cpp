@@ -28,7 +28,7 @@ QString TForm1::ClockText() const
 
 void TForm1::Timer1Timer()
 {
-    Label28->SetText(ClockText());
+    Label28->ShowText(ClockText());
 }
 
 void TForm1::changeEvent(QEvent* event)
