@@ -4,8 +4,21 @@
 
 namespace {
 
-// a/A/ap/AP in Qt's letters, t/tt in Windows', B for a day period.
-bool IsDesignatorLetter(char c) { return c == 'a' || c == 'A' || c == 'p' || c == 'P' || c == 't' || c == 'B'; }
+// "a" or "A" alone, or followed by "p" or "P" as one two-letter designator;
+// the case of the letters says the case of the designator. Returns how many
+// letters the designator takes.
+std::size_t ReadDesignator(std::string_view pattern, std::size_t at, DesignatorCase& shown)
+{
+    const bool upper = pattern[at] == 'A';
+    const DesignatorCase one_case = upper ? DesignatorCase::Upper : DesignatorCase::Lower;
+    const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
+    if (next != 'p' && next != 'P') {
+        shown = one_case;
+        return 1;
+    }
+    shown = (next == 'P') == upper ? one_case : DesignatorCase::AsTheLocaleWritesIt;
+    return 2;
+}
 
 std::string TwoDigits(int value)
 {
@@ -38,7 +51,8 @@ ClockFormat ClockFormatFromPattern(std::string_view pattern)
             }
             continue;
         }
-        if (IsDesignatorLetter(c)) {
+        if (c == 'a' || c == 'A') {
+            i += ReadDesignator(pattern, i, format.designator_case) - 1;
             seen_designator = true;
             reading_separator = false;
             continue;

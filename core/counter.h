@@ -6,7 +6,7 @@
 // Every change of a score goes through here. Scores are signed 32-bit values;
 // rather than wrap a huge score round to a huge negative one (undefined in
 // C++ anyway), a change stops at the 32-bit bounds.
-inline void Add(std::int32_t& counter, std::int64_t delta)
+inline void SaturatingAdd(std::int32_t& counter, std::int64_t delta)
 {
     constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();

@@ -8,7 +8,8 @@
 
 namespace {
 
-// Matching all three digits pays 10 + 3090 + 6000; every miss costs this.
+// Matching all three digits pays 10 + 3090 + 6000; every defeat, partial
+// matches included, costs this.
 constexpr int DefeatPenalty = 250;
 
 }  // namespace
@@ -39,15 +40,15 @@ HiddenTrialStop HiddenTrialJudge(GameState& state, IntervalTimer& timer3)
     timer3.SetInterval(0);
     HiddenTrialStop shown{clGreen, false, DefeatText};
     if (state.Seconds == 7) {
-        Add(state.Points, 10);
+        SaturatingAdd(state.Points, 10);
         state.SecondsMark = 1;
     }
     if (state.TenthsDigit == 7) {
-        Add(state.Points, 3090);
+        SaturatingAdd(state.Points, 3090);
         state.TenthsMark = 2;
     }
     if (state.HundredthsDigit == 7) {
-        Add(state.Points, 6000);
+        SaturatingAdd(state.Points, 6000);
         state.HundredthsMark = 3;
     }
     // The marks are 1, 2 and 3, so only all three together make 6. Partial
@@ -56,7 +57,7 @@ HiddenTrialStop HiddenTrialJudge(GameState& state, IntervalTimer& timer3)
         shown.victory = true;
         shown.verdict = VictoryText;
     } else {
-        Add(state.Points, -DefeatPenalty);
+        SaturatingAdd(state.Points, -DefeatPenalty);
     }
     state.SecondsMark = 0;
     state.TenthsMark = 0;
@@ -65,6 +66,6 @@ HiddenTrialStop HiddenTrialJudge(GameState& state, IntervalTimer& timer3)
     return shown;
 }
 
-void TakeBonus(GameState& state) { Add(state.Points, BonusPoints); }
+void TakeBonus(GameState& state) { SaturatingAdd(state.Points, BonusPoints); }
 
 int PointsToPixels(int points, int dpi) { return int(std::lround(points * dpi / 72.0)); }

@@ -8,7 +8,7 @@ int TransparencyClick(GameState& state)
     if (state.OpacityCounter < 1 || state.OpacityCounter > 255)
         state.OpacityCounter = 255;
     const int applied = state.OpacityCounter;
-    Add(state.OpacityCounter, -10);
+    SaturatingAdd(state.OpacityCounter, -10);
     if (state.OpacityCounter == 10)
         state.OpacityCounter = 255;
     return applied;

@@ -12,9 +12,9 @@ std::string Counts(std::int32_t count, const char* suffix) { return std::to_stri
 void PayForRun(GameState& state, std::int32_t combo, int per_hit_in_run, int floor, int miss_cost)
 {
     if (combo != 0)
-        Add(state.Points, std::int64_t{combo} * per_hit_in_run);
+        SaturatingAdd(state.Points, std::int64_t{combo} * per_hit_in_run);
     else if (state.Points > floor)
-        Add(state.Points, -miss_cost);
+        SaturatingAdd(state.Points, -miss_cost);
 }
 
 void Finish(GameState& state, TrialStop& shown, std::int32_t total, std::int32_t combo)
@@ -40,9 +40,9 @@ TrialStop EyeStop(GameState& state, IntervalTimer& timer2)
     if (state.Seconds == 5) {
         shown.colour = clGreen;
         shown.verdict = EyeSuccess;
-        Add(state.EyeTotal, 1);
-        Add(state.EyeCombo, 1);
-        Add(state.Points, 3);
+        SaturatingAdd(state.EyeTotal, 1);
+        SaturatingAdd(state.EyeCombo, 1);
+        SaturatingAdd(state.Points, 3);
     } else {
         shown.verdict = std::to_string(state.Seconds) + " : " + std::to_string(state.TenthsDigit) +
                         " : " + std::to_string(state.HundredthsDigit);
@@ -74,9 +74,9 @@ TrialStop VoiceStop(GameState& state, IntervalTimer& timer2)
     if (state.TenthsDigit == 5) {
         shown.colour = clSkyBlue;
         shown.verdict = VoiceSuccess;
-        Add(state.VoiceTotal, 1);
-        Add(state.VoiceCombo, 1);
-        Add(state.Points, 15);
+        SaturatingAdd(state.VoiceTotal, 1);
+        SaturatingAdd(state.VoiceCombo, 1);
+        SaturatingAdd(state.Points, 15);
     } else {
         shown.verdict = std::to_string(state.TenthsDigit) + " ";
         state.VoiceCombo = 0;

@@ -33,10 +33,10 @@ void Label::SetTextColour(ColourValue colour)
     setPalette(p);
 }
 
-void Label::SetText(const QString& text)
+void Label::ShowText(const QString& text)
 {
-    setText(text);
-    if (!fixed_size_)
+    QLabel::setText(text);
+    if (sizes_to_text_)
         resize(sizeHint());
 }
 
@@ -59,7 +59,6 @@ EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 
 void EditBox::SetTextColour(ColourValue colour)
 {
-    colour_ = colour;
     const QPalette& standard = QApplication::palette();
     QPalette p = palette();
     p.setColor(QPalette::Text, colour == clNone ? standard.color(QPalette::Text) : ToQColor(colour, standard));

@@ -21,12 +21,14 @@ class Label final : public QLabel {
 public:
     explicit Label(QWidget* parent);
     void SetTextColour(ColourValue colour);
-    // A label that is not of fixed size fits itself to every new text.
-    void SetFixedSize(bool fixed) { fixed_size_ = fixed; }
-    void SetText(const QString& text);
+    // Whether the label resizes itself to fit every text it is given.
+    void SetSizesToText(bool sizes) { sizes_to_text_ = sizes; }
+    void ShowText(const QString& text);
+    // Every text goes through ShowText, so that the sizing is never skipped.
+    void setText(const QString&) = delete;
 
 private:
-    bool fixed_size_ = false;
+    bool sizes_to_text_ = true;
 };
 
 // A single-line text box whose height follows its font: the character
@@ -38,10 +40,6 @@ public:
     // clNone draws in the box's default text colour.
     void SetTextColour(ColourValue colour);
     void SetFontPixels(int pixels);
-    ColourValue TextColour() const { return colour_; }
-
-private:
-    ColourValue colour_ = clWindowText;
 };
 
 // A push button whose "&" marks its accelerator; the window, not Qt's

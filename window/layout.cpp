@@ -34,20 +34,20 @@ void Place(QWidget* control, const ControlRow& row)
         control->setAccessibleName(QString::fromUtf8(row.description));
 }
 
-QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Label* TForm1::*slot)
+QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Label* TForm1::*member)
 {
     auto* label = new Label(page);
     label->SetTextColour(row.font.colour);
     if (row.flags & Centred)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Place(label, row);
-    label->SetFixedSize(row.flags & FixedSize);
-    label->SetText(QString::fromUtf8(row.text));
-    form.*slot = label;
+    label->SetSizesToText(!(row.flags & FixedSize));
+    label->ShowText(QString::fromUtf8(row.text));
+    form.*member = label;
     return label;
 }
 
-QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, EditBox* TForm1::*slot)
+QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, EditBox* TForm1::*member)
 {
     auto* edit = new EditBox(page);
     edit->setText(QString::fromUtf8(row.text));
@@ -57,8 +57,8 @@ QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, EditBox* TFor
         edit->setMaxLength(row.max_length);
     edit->setFocusPolicy(row.flags & NoTabStop ? Qt::ClickFocus : Qt::StrongFocus);
     Place(edit, row);
-    edit->resize(row.box.width(), row.font.pixels + 8);
-    form.*slot = edit;
+    edit->SetFontPixels(row.font.pixels);
+    form.*member = edit;
     return edit;
 }
 
@@ -71,16 +71,16 @@ void ConnectClick(TForm1& form, Button* button, const ControlRow& row)
 }
 
 template <std::derived_from<Button> Kind>
-QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Kind* TForm1::*slot)
+QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Kind* TForm1::*member)
 {
     auto* button = new Kind(page);
     ConnectClick(form, button, row);
     Place(button, row);
-    form.*slot = button;
+    form.*member = button;
     return button;
 }
 
-QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Picture* TForm1::*slot)
+QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Picture* TForm1::*member)
 {
     auto* picture = new Picture(page);
     // A picture's row names the resource that holds its JPEG.
@@ -88,13 +88,13 @@ QWidget* Build(TForm1& form, QWidget* page, const ControlRow& row, Picture* TFor
     const QByteArray jpeg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     picture->ShowJpeg({reinterpret_cast<const std::uint8_t*>(jpeg.constData()), std::size_t(jpeg.size())});
     Place(picture, row);
-    form.*slot = picture;
+    form.*member = picture;
     return picture;
 }
 
 bool DrawnOnPage(const ControlRow& row)
 {
-    return std::holds_alternative<Label* TForm1::*>(row.slot) || std::holds_alternative<Picture* TForm1::*>(row.slot);
+    return std::holds_alternative<Label* TForm1::*>(row.member) || std::holds_alternative<Picture* TForm1::*>(row.member);
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ std::vector<QWidget*> BuildPage(TForm1& form, QWidget* page, std::span<const Con
     std::vector<std::pair<int, QWidget*>> ordered;
     std::vector<QWidget*> built;
     for (const ControlRow& row : rows) {
-        QWidget* control = std::visit([&](auto slot) { return Build(form, page, row, slot); }, row.slot);
+        QWidget* control = std::visit([&](auto member) { return Build(form, page, row, member); }, row.member);
         built.push_back(control);
         if (row.tab_order >= 0)
             ordered.emplace_back(row.tab_order, control);

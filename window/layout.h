@@ -15,16 +15,16 @@ class TForm1;
 using Handler = void (TForm1::*)();
 
 // Where a built control goes in the form; the member's type is the control's kind.
-using Slot = std::variant<Label* TForm1::*, EditBox* TForm1::*, Button* TForm1::*, BitmapButton* TForm1::*,
+using FormMember = std::variant<Label* TForm1::*, EditBox* TForm1::*, Button* TForm1::*, BitmapButton* TForm1::*,
                           Picture* TForm1::*>;
 
-struct FontSpec {
+struct FontStyle {
     int pixels = 12;  // character height
     ColourValue colour = clWindowText;
     bool bold = false;
 };
 
-inline constexpr FontSpec WindowFont{};
+inline constexpr FontStyle WindowFont{};
 inline constexpr int WindowFontPixels = 12;
 
 enum Flag : unsigned {
@@ -39,11 +39,11 @@ enum class Cursor { Standard, HandPoint, MultiDrag };
 
 // One row of a page's layout: the same columns a form designer shows.
 struct ControlRow {
-    Slot slot;
+    FormMember member;
     const char* name;
     QRect box;  // left, top, width, height inside the page
     const char* text;
-    FontSpec font = WindowFont;
+    FontStyle font = WindowFont;
     unsigned flags = 0;
     int tab_order = -1;  // -1: never takes the focus
     Cursor cursor = Cursor::Standard;

@@ -55,9 +55,8 @@ QWidget* Notebook::AddPage(const QString& caption)
     page->hide();
     page->setEnabled(false);
     pages_.push_back(page);
+    // The first tab becomes the current one, which brings its page to the front.
     tabs_->addTab(caption);
-    if (front_ < 0)
-        BringToFront(tabs_->currentIndex());
     return page;
 }
 

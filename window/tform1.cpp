@@ -135,8 +135,8 @@ void TForm1::WatchForFrame()
 
 void TForm1::FormCreate()
 {
-    Label27->SetText(DateText());
-    Label28->SetText(ClockText());
+    Label27->ShowText(DateText());
+    Label28->ShowText(ClockText());
     Edit1->setText(QString::fromUtf8(EyePrompt));
     State.OpacityCounter = 230;
 }

@@ -25,7 +25,21 @@ TEST(ClockFormat, TwelveHourClocksPlaceTheDesignatorWhereTheLocaleDoes)
     EXPECT_EQ(Clock("h:mm AP", 21, 5, 7), "9:05:07 PM");
     EXPECT_EQ(Clock("hh:mm ap", 9, 5, 7, "am", "pm"), "09:05:07 am");
     EXPECT_EQ(Clock("AP h:mm", 15, 4, 3, "오전", "오후"), "오후 3:04:03");
-    EXPECT_EQ(Clock("tt h:mm", 8, 0, 0, "午前", "午後"), "午前 8:00:00");
+}
+
+TEST(ClockFormat, DesignatorLettersAreQLocales)
+{
+    const auto shown = [](const char* pattern) { return ClockFormatFromPattern(pattern).designator_case; };
+    EXPECT_EQ(shown("h:mm A"), DesignatorCase::Upper);
+    EXPECT_EQ(shown("h:mm AP"), DesignatorCase::Upper);
+    EXPECT_EQ(shown("h:mm a"), DesignatorCase::Lower);
+    EXPECT_EQ(shown("ap h:mm"), DesignatorCase::Lower);
+    EXPECT_EQ(shown("h:mm Ap"), DesignatorCase::AsTheLocaleWritesIt);
+    EXPECT_EQ(shown("h:mm aP"), DesignatorCase::AsTheLocaleWritesIt);
+    EXPECT_EQ(Clock("h:mm A", 21, 5, 7), "9:05:07 PM");
+    EXPECT_EQ(Clock("h:mm:ss t", 21, 5, 7), "21:05:07") << "t is the time zone: no designator, a 24-hour dial";
+    EXPECT_EQ(Clock("t h:mm", 8, 0, 0, "午前", "午後"), "8:00:00");
+    EXPECT_EQ(Clock("h.mm p", 21, 5, 7), "21.05.07") << "p alone is no designator";
 }
 
 TEST(ClockFormat, OddPatternsStillGiveAReadableClock)

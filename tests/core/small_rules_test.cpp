@@ -28,12 +28,12 @@ TEST(ErrorText, PeriodAddedOnlyAfterCharactersSortingAfterIt)
 TEST(Counter, StopsAtBothBounds)
 {
     std::int32_t c = 2147483600;
-    Add(c, 1000);
+    SaturatingAdd(c, 1000);
     EXPECT_EQ(c, 2147483647);
     c = -2147483600;
-    Add(c, -1000);
+    SaturatingAdd(c, -1000);
     EXPECT_EQ(c, -2147483647 - 1);
-    Add(c, 5);
+    SaturatingAdd(c, 5);
     EXPECT_EQ(c, -2147483643);
 }
 

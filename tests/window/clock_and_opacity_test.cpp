@@ -36,6 +36,11 @@ TEST_F(ClockAndOpacity, ClockTicksFollowANewLocaleAndTheDateStays)
     EXPECT_TRUE(QRegularExpression(U("^現在の時刻 : (오전|오후) ([1-9]|1[0-2]):[0-5]\\d:[0-5]\\d$")).match(form->Label28->text()).hasMatch())
         << "the designator stands before the time: " << form->Label28->text().toStdString();
 
+    form->setLocale(QLocale(QLocale::Greek, QLocale::Greece));
+    emit form->Timer1->Ticked();
+    EXPECT_TRUE(QRegularExpression(U("^現在の時刻 : ([1-9]|1[0-2]):[0-5]\\d:[0-5]\\d (Π\\.Μ\\.|Μ\\.Μ\\.)$")).match(form->Label28->text()).hasMatch())
+        << "AP writes the locale's designator in its upper case: " << form->Label28->text().toStdString();
+
     form->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     emit form->Timer1->Ticked();
     EXPECT_TRUE(QRegularExpression(U("^現在の時刻 : (\\d|1\\d|2[0-3]):[0-5]\\d:[0-5]\\d$")).match(form->Label28->text()).hasMatch())
