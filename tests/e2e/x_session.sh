@@ -38,22 +38,37 @@ poll() {
   done
 }
 
+# A private X server with openbox on it. Another X server of the machine
+# (a Wayland compositor's XWayland among them) can, for a moment, answer on
+# the display number the new server was given; openbox then cannot open it,
+# and the session is made again on a new server, at most three times.
 start_session() {
+  trap stop_session EXIT
+  local attempt
+  for attempt in 1 2 3; do
+    try_session && return
+    echo "no window manager on $DISPLAY (try $attempt of 3): $(cat "$wm_log")" >&2
+    kill "$wm_pid" "$xvfb_pid" 2>/dev/null
+    wait "$wm_pid" "$xvfb_pid" 2>/dev/null
+  done
+  abort "no X session with a window manager after three tries"
+}
+
+try_session() {
   local fd_file
   fd_file=$(mktemp)
+  wm_log=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
   xvfb_pid=$!
-  trap stop_session EXIT
   poll 10 "Xvfb to name its display" test -s "$fd_file" || abort "no X server"
   export DISPLAY=":$(head -n1 "$fd_file")"
   rm -f "$fd_file"
-  local wm_log
-  wm_log=$(mktemp)
   openbox >"$wm_log" 2>&1 &
   wm_pid=$!
   # Ready when it announces what it supports (frame extents among them).
   wm_ready() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_FRAME_EXTENTS'; }
-  poll 20 "openbox to manage the screen" wm_ready || abort "no window manager on $DISPLAY: $(cat "$wm_log")"
+  wm_failed() { ! kill -0 "$wm_pid" 2>/dev/null; }
+  poll 20 "openbox to manage the screen" eval 'wm_ready || wm_failed' && wm_ready
 }
 
 stop_session() {
