@@ -41,12 +41,14 @@ bool Decode(const std::uint8_t* data, unsigned long size, RgbPicture& out)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    if (info.output_width > LargestSide || info.output_height > LargestSide) {
+    // Checked before decompressing: a progressive picture's buffers are
+    // sized and filled for the whole claimed picture as decompression starts.
+    if (info.image_width > LargestSide || info.image_height > LargestSide) {
         jpeg_destroy_decompress(&info);
         return false;
     }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
     out.width = int(info.output_width);
     out.height = int(info.output_height);
     out.rgb.resize(std::size_t(info.output_width) * info.output_height * 3);

@@ -2,6 +2,15 @@
 set(HORUMINA_PACKAGE_MAINTAINER "The Horumina developers <horumina@invalid>"
   CACHE STRING "Who answers for the Debian package, as \"Name <address>\"")
 
+# Debian reads a package's history from its changelog, compressed like the
+# manual page.
+configure_file(desktop/changelog.in changelog @ONLY)
+add_custom_command(OUTPUT changelog.gz
+  COMMAND gzip -9n -c changelog > changelog.gz
+  DEPENDS ${PROJECT_BINARY_DIR}/changelog)
+add_custom_target(horumina_changelog ALL DEPENDS changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME horumina)
 set(CPACK_PACKAGE_VENDOR "The Horumina developers")

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+
+#include <sys/resource.h>
 
 #include "core/jpeg_picture.h"
 
@@ -60,6 +63,46 @@ TEST(JpegPicture, ADecoderThatFailedStillDecodesTheNextPicture)
     const std::vector<std::uint8_t> cut(jpeg.begin(), jpeg.begin() + 1500);
     EXPECT_FALSE(DecodeJpeg(cut));
     EXPECT_TRUE(DecodeJpeg(jpeg));
+}
+
+// A progressive JPEG of a few dozen bytes whose frame claims 40000 x 40000
+// pixels: one quantisation table, the frame, a one-code DC Huffman table and
+// the start of a DC scan with a few bytes of data.
+std::vector<std::uint8_t> HugeProgressiveHeader()
+{
+    std::vector<std::uint8_t> jpeg{0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x43, 0x00};
+    jpeg.insert(jpeg.end(), 64, 1);
+    const std::uint8_t frame[] = {0xFF, 0xC2, 0x00, 0x11, 8, 0x9C, 0x40, 0x9C, 0x40, 3,
+                                  1, 0x11, 0, 2, 0x11, 0, 3, 0x11, 0};
+    jpeg.insert(jpeg.end(), std::begin(frame), std::end(frame));
+    const std::uint8_t huffman[] = {0xFF, 0xC4, 0x00, 0x14, 0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    jpeg.insert(jpeg.end(), std::begin(huffman), std::end(huffman));
+    const std::uint8_t scan[] = {0xFF, 0xDA, 0x00, 0x0C, 3, 1, 0x00, 2, 0x00, 3, 0x00, 0, 0, 0};
+    jpeg.insert(jpeg.end(), std::begin(scan), std::end(scan));
+    jpeg.insert(jpeg.end(), 16, 0x00);
+    jpeg.insert(jpeg.end(), {0xFF, 0xD9});
+    return jpeg;
+}
+
+long PeakRssKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST(JpegPicture, AHugeClaimedSizeIsRejectedBeforeDecompressing)
+{
+    const std::vector<std::uint8_t> jpeg = HugeProgressiveHeader();
+    const long peak_before = PeakRssKiB();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(DecodeJpeg(jpeg));
+    const auto took = std::chrono::steady_clock::now() - start;
+    // Decompressing would first fill coefficient buffers of about 4.6 GB,
+    // which takes many seconds; rejecting the header takes well under a
+    // millisecond.
+    EXPECT_LT(PeakRssKiB() - peak_before, 64 * 1024) << "peak RSS grew, in KiB";
+    EXPECT_LT(took, std::chrono::seconds(1));
 }
 
 }  // namespace
