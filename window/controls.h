@@ -25,6 +25,9 @@ public:
     void SetFixedSize(bool fixed) { fixed_size_ = fixed; }
     void SetText(const QString& text);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool fixed_size_ = false;
 };

@@ -14,6 +14,7 @@
 #include "window/layout_timer.h"
 #include "window/notebook.h"
 
+class QGraphicsOpacityEffect;
 class QKeyEvent;
 
 // The game's one window: a notebook of five pages, three timers, and the
@@ -107,6 +108,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ReportCurrentError();
@@ -114,8 +116,9 @@ private:
     void MoveFocus(bool forward, bool tab_stops_only);
     bool ClickAccelerator(QChar character);
     void ShowErrorBox(const QString& text);
-    QPoint CentredFramePosition() const;
+    QPoint CentredFramePosition(const QMargins& frame) const;
     void WatchForFrame();
+    void PrepareTranslucency();
     void ReadClockFormat();
     QString DateText() const;
     QString ClockText() const;
@@ -127,4 +130,7 @@ private:
     int frame_checks_ = 0;
     int framed_checks_ = 0;
     ClockFormat clock_format_;
+    // The opacity the window draws itself at, where the platform has no
+    // per-window opacity of its own; null where it has.
+    QGraphicsOpacityEffect* drawn_opacity_ = nullptr;
 };

@@ -4,26 +4,16 @@
 set -u
 game=$1
 . "$(dirname "$0")/x_session.sh"
+. "$(dirname "$0")/frame_geometry.sh"
 start_session
 start_game "$game"
 
 check "caption" [ "$(xprop -id "$win" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "- ホ ル ミ ナ - Ver 1.00"' ]
 
-geometry() {
-  local info
-  info=$(xwininfo -id "$win")
-  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-  w=$(awk '/Width:/ {print $2}' <<<"$info")
-  h=$(awk '/Height:/ {print $2}' <<<"$info")
-  read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  outer_w=$((w + l + r)); outer_h=$((h + t + b))
-  [ $((x - l)) -eq $(((1024 - outer_w) / 2)) -a $((y - t)) -eq $(((768 - outer_h) / 2)) ]
-}
 # The game centres its frame once the window manager has drawn it.
-for _ in $(seq 120); do geometry && break; sleep 0.05; done
+for _ in $(seq 120); do frame_centred "$win" && break; sleep 0.05; done
 check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
-check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" geometry
+check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" frame_centred "$win"
 
 hints=$(xprop -id "$win" WM_NORMAL_HINTS)
 check "not resizable" grep -q 'program specified minimum size: 494 by 265' <<<"$hints"
