@@ -1,7 +1,8 @@
 // Reads three screenshots of one output: the desktop with nothing on it, then
 // with the game's window before and after it turned translucent. Prints how
 // many pixels changed between the last two, and how many of those now show
-// the window blended over the desktop behind it at the given opacity:
+// the window blended over the desktop behind it at the given opacity, out of
+// 255:
 //
 //   blend_count EMPTY.png BEFORE.png AFTER.png OPACITY   ->   changed N blended M
 #include <cstdio>
@@ -35,7 +36,7 @@ int main(int argc, char* argv[])
         std::fputs("blend_count: the screenshots are missing or of different sizes\n", stderr);
         return 1;
     }
-    const double alpha = std::atof(argv[4]);
+    const double alpha = std::atoi(argv[4]) / 255.0;
     long changed = 0, blended = 0;
     for (int y = 0; y < before.height(); ++y)
         for (int x = 0; x < before.width(); ++x) {

@@ -15,6 +15,11 @@ for _ in $(seq 120); do frame_centred "$win" && break; sleep 0.05; done
 check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
 check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" frame_centred "$win"
 
+# The program's one window, with its own entry in task bars and switchers.
+check "an ordinary window ($(xprop -id "$win" _NET_WM_WINDOW_TYPE))" \
+  [ "$(xprop -id "$win" _NET_WM_WINDOW_TYPE)" = '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' ]
+check "transient for no other window" grep -q 'not found' <<<"$(xprop -id "$win" WM_TRANSIENT_FOR)"
+
 hints=$(xprop -id "$win" WM_NORMAL_HINTS)
 check "not resizable" grep -q 'program specified minimum size: 494 by 265' <<<"$hints"
 check "not resizable (max)" grep -q 'program specified maximum size: 494 by 265' <<<"$hints"

@@ -6,6 +6,7 @@
 //   switch_access enable            tells the session's programs that
 //                                   assistive technology is listening
 //   switch_access press NAME [N]    presses the button named NAME N times
+//                                   (once by default; 0 waits until it is there)
 #include <cstdio>
 #include <optional>
 
