@@ -143,8 +143,8 @@ void TForm1::WatchForFrame()
 
 void TForm1::FormCreate()
 {
-    Label27->SetText(DateText());
-    Label28->SetText(ClockText());
+    ShowDate();
+    ShowClock();
     Edit1->setText(QString::fromUtf8(EyePrompt));
     State.OpacityCounter = 230;
 }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include <QTime>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,6 +46,9 @@ public:
     // Shows an error box's text; replaceable so tests can watch without a
     // modal loop.
     std::function<void(const QString& text)> ReportError;
+
+    // The local time of day the clock shows; replaceable so tests can set it.
+    std::function<QTime()> LocalTime = [] { return QTime::currentTime(); };
 
     // The application's title, the caption of every error box.
     QString Title;
@@ -120,8 +124,8 @@ private:
     void WatchForFrame();
     void PrepareTranslucency();
     void ReadClockFormat();
-    QString DateText() const;
-    QString ClockText() const;
+    void ShowDate();
+    void ShowClock();
 
     const TickSource& ticks_;
     std::vector<std::vector<QWidget*>> tab_orders_;
