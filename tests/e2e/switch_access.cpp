@@ -13,9 +13,9 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDBusMetaType>
-#include <QDBusReply>
 #include <QThread>
 
 namespace {
@@ -46,32 +46,50 @@ Q_DECLARE_METATYPE(Reference)
 
 namespace {
 
-const QString AccessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
-
-QDBusConnection AccessibilityBus()
+// One method call, answered; plain messages rather than QDBusInterface, which
+// would first ask every object to describe itself.
+QDBusMessage Call(const QDBusConnection& bus, const Reference& at, const QString& interface, const QString& method,
+                  const QVariantList& args = {})
 {
-    QDBusInterface launcher(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"));
-    const QDBusReply<QString> address = launcher.call(QStringLiteral("GetAddress"));
-    return QDBusConnection::connectToBus(address.value(), QStringLiteral("a11y"));
+    QDBusMessage call = QDBusMessage::createMethodCall(at.service, at.path.path(), interface, method);
+    call.setArguments(args);
+    return bus.call(call);
+}
+
+QString Name(const QDBusConnection& bus, const Reference& at)
+{
+    const QDBusMessage reply = Call(bus, at, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                                    {QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("Name")});
+    return reply.arguments().isEmpty() ? QString() : qvariant_cast<QDBusVariant>(reply.arguments()[0]).variant().toString();
 }
 
 std::optional<Reference> Find(const QDBusConnection& bus, const Reference& at, const QString& name, int depth)
 {
-    QDBusInterface node(at.service, at.path.path(), AccessibleInterface, bus);
-    if (node.property("Name").toString() == name)
+    if (Name(bus, at) == name)
         return at;
     if (depth == 0)
         return std::nullopt;
-    const QDBusReply<QList<Reference>> children = node.call(QStringLiteral("GetChildren"));
-    for (const Reference& child : children.value())
+    const QDBusMessage reply = Call(bus, at, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetChildren"));
+    if (reply.arguments().isEmpty())
+        return std::nullopt;
+    const auto children = qdbus_cast<QList<Reference>>(reply.arguments()[0]);
+    for (const Reference& child : children)
         if (auto found = Find(bus, child, name, depth - 1))
             return found;
     return std::nullopt;
 }
 
+const Reference Launcher{QStringLiteral("org.a11y.Bus"), QDBusObjectPath("/org/a11y/bus")};
+
 int Press(const QString& name, int times)
 {
-    const QDBusConnection bus = AccessibilityBus();
+    const QDBusMessage address = Call(QDBusConnection::sessionBus(), Launcher, QStringLiteral("org.a11y.Bus"),
+                                      QStringLiteral("GetAddress"));
+    if (address.arguments().isEmpty()) {
+        std::fputs("switch_access: no accessibility bus in this session\n", stderr);
+        return 1;
+    }
+    const QDBusConnection bus = QDBusConnection::connectToBus(address.arguments()[0].toString(), QStringLiteral("a11y"));
     const Reference root{QStringLiteral("org.a11y.atspi.Registry"), QDBusObjectPath("/org/a11y/atspi/accessible/root")};
     // The program registers with the bus a moment after its window opens.
     std::optional<Reference> button;
@@ -84,14 +102,13 @@ int Press(const QString& name, int times)
         std::fprintf(stderr, "switch_access: no control named %s on the accessibility bus\n", qPrintable(name));
         return 1;
     }
-    QDBusInterface action(button->service, button->path.path(), QStringLiteral("org.a11y.atspi.Action"), bus);
     for (int i = 0; i < times; ++i) {
         // A button shows itself pressed for a moment and takes no new press
         // until it is up again.
         if (i > 0)
             QThread::msleep(300);
-        const QDBusReply<bool> done = action.call(QStringLiteral("DoAction"), 0);
-        if (!done.isValid() || !done.value()) {
+        const QDBusMessage done = Call(bus, *button, QStringLiteral("org.a11y.atspi.Action"), QStringLiteral("DoAction"), {0});
+        if (done.arguments().isEmpty() || !done.arguments()[0].toBool()) {
             std::fprintf(stderr, "switch_access: %s did not take its action\n", qPrintable(name));
             return 1;
         }
@@ -101,8 +118,10 @@ int Press(const QString& name, int times)
 
 int Enable()
 {
-    QDBusInterface status(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Status"));
-    return status.setProperty("IsEnabled", true) ? 0 : 1;
+    const QDBusMessage reply =
+        Call(QDBusConnection::sessionBus(), Launcher, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"),
+             {QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"), QVariant::fromValue(QDBusVariant(true))});
+    return reply.type() == QDBusMessage::ReplyMessage ? 0 : 1;
 }
 
 }  // namespace
