@@ -31,4 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Every word on screen is Japanese, laid out to the metrics of IPA P Gothic.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# Qt's Wayland plugin is loaded at run time, so the library dependencies do
+# not name it. Without it a desktop with no X server cannot open the window,
+# but an X desktop plays without it: what Debian calls a recommendation.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)

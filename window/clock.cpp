@@ -2,6 +2,9 @@
 #include <QEvent>
 #include <QLocale>
 
+#include <algorithm>
+
+#include "pages/pages.h"
 #include "window/tform1.h"
 
 // The date and the running clock on the Friends Game page, written the way
@@ -20,31 +23,42 @@ std::string InCase(const QLocale& here, const QString& designator, DesignatorCas
     return designator.toStdString();
 }
 
+// A clock row stands where the layout puts it while its text fits the page;
+// a longer text (a 12-hour clock with its designator, a wide face) keeps its
+// right end at the page's edge, so that no character is ever cut off.
+void ShowOnClockRow(Label* label, const QString& text)
+{
+    label->ShowText(text);
+    const int room = label->parentWidget()->width() - label->width();
+    label->move(std::max(0, std::min(ClockRowsLeft, room)), label->y());
+}
+
 }  // namespace
+
+void TForm1::ShowDate()
+{
+    ShowOnClockRow(Label27, QStringLiteral("日付 : ") + locale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+void TForm1::ShowClock()
+{
+    const QTime now = LocalTime();
+    const QLocale here = locale();
+    const DesignatorCase shown = clock_format_.designator_case;
+    ShowOnClockRow(Label28, QStringLiteral("現在の時刻 : ") +
+                                QString::fromStdString(FormatClock(clock_format_, now.hour(), now.minute(), now.second(),
+                                                                   InCase(here, here.amText(), shown),
+                                                                   InCase(here, here.pmText(), shown))));
+}
 
 void TForm1::ReadClockFormat()
 {
     clock_format_ = ClockFormatFromPattern(locale().timeFormat(QLocale::ShortFormat).toStdString());
 }
 
-QString TForm1::DateText() const
-{
-    return QStringLiteral("日付 : ") + locale().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
-
-QString TForm1::ClockText() const
-{
-    const QTime now = QTime::currentTime();
-    const QLocale here = locale();
-    const DesignatorCase shown = clock_format_.designator_case;
-    return QStringLiteral("現在の時刻 : ") +
-           QString::fromStdString(FormatClock(clock_format_, now.hour(), now.minute(), now.second(),
-                                              InCase(here, here.amText(), shown), InCase(here, here.pmText(), shown)));
-}
-
 void TForm1::Timer1Timer()
 {
-    Label28->ShowText(ClockText());
+    ShowClock();
 }
 
 void TForm1::changeEvent(QEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QPainter>
 
 #include "core/jpeg_picture.h"
 #include "window/door_glyph.h"
@@ -20,7 +21,6 @@ QColor ToQColor(ColourValue colour, const QPalette& palette)
 
 Label::Label(QWidget* parent) : QLabel(parent)
 {
-    setAutoFillBackground(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
@@ -38,6 +38,15 @@ void Label::ShowText(const QString& text)
     QLabel::setText(text);
     if (sizes_to_text_)
         resize(sizeHint());
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    // The whole box in the page colour first, by hand: a label that Qt
+    // filled itself would count as opaque and be repainted past a fading
+    // notebook, at full opacity.
+    QPainter(this).fillRect(rect(), palette().window());
+    QLabel::paintEvent(event);
 }
 
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)

@@ -27,6 +27,9 @@ public:
     // Every text goes through ShowText, so that the sizing is never skipped.
     void setText(const QString&) = delete;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool sizes_to_text_ = true;
 };

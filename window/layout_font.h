@@ -5,3 +5,7 @@
 // The window's font at a given character height: the layout's face, or the
 // nearest proportional Japanese Gothic face there is.
 QFont LayoutFont(int pixels, bool bold = false);
+
+// Whether the face the window's font resolves to is one of the Japanese
+// Gothic faces; without one, every caption is a row of boxes.
+bool LayoutFaceInstalled();

@@ -1,11 +1,37 @@
+#include <cstdio>
+#include <vector>
+
 #include <QApplication>
 
+#include "core/start_options.h"
 #include "core/tick_source.h"
 #include "window/layout_font.h"
 #include "window/tform1.h"
 
+namespace {
+
+StartChoice ChooseFromSession(int argc, char* argv[])
+{
+    const std::vector<std::string_view> args(argv, argv + argc);
+    const Session session{!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
+                          !qEnvironmentVariableIsEmpty("DISPLAY")};
+    return ChooseStart(args, session);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    const StartChoice start = ChooseFromSession(argc, argv);
+    switch (start.action) {
+    case StartAction::ShowHelp: std::fputs(HelpText(HORUMINA_VERSION).c_str(), stdout); return 0;
+    case StartAction::ShowVersion: std::fputs(VersionText(HORUMINA_VERSION).c_str(), stdout); return 0;
+    case StartAction::NoDisplay: std::fputs(NoDisplayText.data(), stderr); return 1;
+    case StartAction::Play: break;
+    }
+    if (!start.platform.empty())
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(start.platform));
+
     QApplication application(argc, argv);
     // Wayland desktops match the window to its menu entry and icon by this name;
     // X desktops go by the window's class, the program's name.
@@ -15,6 +41,10 @@ int main(int argc, char* argv[])
     // takes its own; left at Qt's default face, that loads a second font at
     // start-up for nothing.
     QApplication::setFont(LayoutFont(WindowFontPixels));
+    if (!LayoutFaceInstalled())
+        std::fputs("horumina: no Japanese face found, so the captions show as boxes; "
+                   "install IPA P Gothic (Debian package fonts-ipafont-gothic)\n",
+                   stderr);
     SteadyTickSource ticks;
     TForm1 Form1(ticks);
     Form1.show();

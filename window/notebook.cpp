@@ -48,8 +48,9 @@ Notebook::Notebook(QWidget* parent) : QWidget(parent), tabs_(new QTabBar(this))
 
 QWidget* Notebook::AddPage(const QString& caption)
 {
+    // The notebook paints the page's background: a page that filled its own
+    // would count to Qt as opaque and be repainted past a fading notebook.
     auto* page = new QWidget(this);
-    page->setAutoFillBackground(true);
     page->setCursor(Qt::ArrowCursor);
     page->setGeometry(PageRect());
     page->hide();
@@ -93,10 +94,15 @@ void Notebook::resizeEvent(QResizeEvent*)
 void Notebook::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // On a translucent window nothing lies beneath the notebook, and it fades
+    // as one piece only if its whole box is painted.
+    if (window()->testAttribute(Qt::WA_TranslucentBackground))
+        painter.fillRect(rect(), palette().window());
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);
     frame.rect = QRect(0, StripHeight, width(), height() - StripHeight);
     frame.shape = QTabBar::RoundedNorth;
     frame.tabBarRect = tabs_->geometry();
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+    painter.fillRect(PageRect(), palette().window());
 }

@@ -12,6 +12,7 @@
 #include "core/stopwatch.h"
 #include "core/training.h"
 #include "pages/pages.h"
+#include "window/platform.h"
 
 namespace {
 constexpr QSize ClientSize{494, 265};
@@ -30,7 +31,9 @@ TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
     ReportError = [this](const QString& text) { ShowErrorBox(text); };
 
     setWindowTitle(QStringLiteral("- ホ ル ミ ナ - Ver 1.00"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // An ordinary top-level window, transient for nothing, so that task bars
+    // and window switchers list it, with the fixed frame of a dialog.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/horumina.png")));
     setFixedSize(ClientSize);
@@ -57,7 +60,7 @@ TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
     Timer1->SetInterval(1000);
 
     // Translucency is on from the start, at fully opaque.
-    setWindowOpacity(1.0);
+    PrepareTranslucency();
     frame_watch_.setInterval(FrameCheckMs);
     connect(&frame_watch_, &QTimer::timeout, this, &TForm1::WatchForFrame);
     qApp->installEventFilter(this);
@@ -93,21 +96,25 @@ void TForm1::ShowErrorBox(const QString& text)
     box.exec();
 }
 
-QPoint TForm1::CentredFramePosition() const
+QPoint TForm1::CentredFramePosition(const QMargins& frame) const
 {
     QRect desktop;
     for (const QScreen* screen : QGuiApplication::screens())
         desktop |= screen->geometry();
     // The desktop is measured from 0, 0; the frame counts with the window.
-    const QSize outer = frameGeometry().size();
+    const QSize outer = size().grownBy(frame);
     return {std::max(0, (desktop.right() + 1 - outer.width()) / 2), std::max(0, (desktop.bottom() + 1 - outer.height()) / 2)};
 }
 
 void TForm1::showEvent(QShowEvent* event)
 {
-    if (!centred_) {
+    // A Wayland client cannot place itself: the compositor does.
+    if (!centred_ && !IsWaylandNative()) {
         centred_ = true;
-        move(CentredFramePosition());
+        // Always asked for as the frame's position, never as the client
+        // area's: the window manager then keeps the frame's corner where it
+        // was asked for, whatever frame it draws.
+        windowHandle()->setFramePosition(CentredFramePosition(QMargins()));
         // The frame's size is known only once the window manager has framed
         // the window, a moment after it is shown: centre it again then.
         frame_watch_.start();
@@ -118,16 +125,17 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::WatchForFrame()
 {
     ++frame_checks_;
-    // Until the window manager has framed the window, Qt reports either no
-    // frame or, for a moment, a meaningless one; a real frame encloses the window.
-    const QRect frame = frameGeometry();
-    const bool framed = frame != geometry() && frame.contains(geometry());
-    if (framed) {
+    // Read from the window system each time. The widget's own idea of its
+    // frame is cached on its first move and is not refreshed if the window
+    // manager frames the window without moving it, so it may show no frame
+    // for good.
+    const QMargins frame = windowHandle()->frameMargins();
+    if (!frame.isNull()) {
         ++framed_checks_;
         // Asked of the window system every time, whatever Qt believes the
         // position is: a window manager still busy framing the window may
         // pass over a move.
-        windowHandle()->setFramePosition(CentredFramePosition());
+        windowHandle()->setFramePosition(CentredFramePosition(frame));
     }
     if (framed_checks_ >= SettleChecks || frame_checks_ >= FrameChecks)
         frame_watch_.stop();
@@ -135,8 +143,8 @@ void TForm1::WatchForFrame()
 
 void TForm1::FormCreate()
 {
-    Label27->ShowText(DateText());
-    Label28->ShowText(ClockText());
+    ShowDate();
+    ShowClock();
     Edit1->setText(QString::fromUtf8(EyePrompt));
     State.OpacityCounter = 230;
 }

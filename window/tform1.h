@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include <QTime>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,6 +15,7 @@
 #include "window/layout_timer.h"
 #include "window/notebook.h"
 
+class QGraphicsOpacityEffect;
 class QKeyEvent;
 
 // The game's one window: a notebook of five pages, three timers, and the
@@ -44,6 +46,9 @@ public:
     // Shows an error box's text; replaceable so tests can watch without a
     // modal loop.
     std::function<void(const QString& text)> ReportError;
+
+    // The local time of day the clock shows; replaceable so tests can set it.
+    std::function<QTime()> LocalTime = [] { return QTime::currentTime(); };
 
     // The application's title, the caption of every error box.
     QString Title;
@@ -107,6 +112,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ReportCurrentError();
@@ -114,11 +120,12 @@ private:
     void MoveFocus(bool forward, bool tab_stops_only);
     bool ClickAccelerator(QChar character);
     void ShowErrorBox(const QString& text);
-    QPoint CentredFramePosition() const;
+    QPoint CentredFramePosition(const QMargins& frame) const;
     void WatchForFrame();
+    void PrepareTranslucency();
     void ReadClockFormat();
-    QString DateText() const;
-    QString ClockText() const;
+    void ShowDate();
+    void ShowClock();
 
     const TickSource& ticks_;
     std::vector<std::vector<QWidget*>> tab_orders_;
@@ -127,4 +134,7 @@ private:
     int frame_checks_ = 0;
     int framed_checks_ = 0;
     ClockFormat clock_format_;
+    // The opacity the window draws itself at, where the platform has no
+    // per-window opacity of its own; null where it has.
+    QGraphicsOpacityEffect* drawn_opacity_ = nullptr;
 };

@@ -4,18 +4,21 @@
 set -u
 game=$1
 . "$(dirname "$0")/x_session.sh"
+. "$(dirname "$0")/frame_geometry.sh"
 start_session
 start_game "$game"
 
 check "caption" [ "$(xprop -id "$win" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "- ホ ル ミ ナ - Ver 1.00"' ]
 
 # start_game has waited for the frame to settle where the game put it.
-read -r w h < <(xwininfo -id "$win" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
-read -r l r t b < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-read -r fx fy < <(frame_position)
+frame_centred "$win" && centred=yes || centred=no
 check "client size 494 x 265 (was ${w} x ${h})" [ "$w" = 494 -a "$h" = 265 ]
-check "outer frame centred on the 1024 x 768 desktop (frame at $fx,$fy)" \
-  [ "$fx" -eq $(((1024 - w - l - r) / 2)) -a "$fy" -eq $(((768 - h - t - b) / 2)) ]
+check "outer frame centred on the 1024 x 768 desktop (frame at $((x - l)),$((y - t)))" [ "$centred" = yes ]
+
+# The program's one window, with its own entry in task bars and switchers.
+check "an ordinary window ($(xprop -id "$win" _NET_WM_WINDOW_TYPE))" \
+  [ "$(xprop -id "$win" _NET_WM_WINDOW_TYPE)" = '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' ]
+check "transient for no other window" grep -q 'not found' <<<"$(xprop -id "$win" WM_TRANSIENT_FOR)"
 
 hints=$(xprop -id "$win" WM_NORMAL_HINTS)
 check "not resizable" grep -q 'program specified minimum size: 494 by 265' <<<"$hints"

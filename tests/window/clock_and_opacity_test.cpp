@@ -12,7 +12,8 @@ TEST_F(ClockAndOpacity, DateAndTimeAreWrittenAtCreation)
     EXPECT_GT(form->Label27->text().size(), U("日付 : ").size());
     EXPECT_TRUE(form->Label28->text().startsWith(U("現在の時刻 : ")));
     EXPECT_EQ(form->Label27->pos(), QPoint(352, 8));
-    EXPECT_EQ(form->Label28->pos(), QPoint(352, 24));
+    EXPECT_EQ(form->Label28->y(), 24);
+    EXPECT_LE(form->Label28->x(), 352) << "never further right than its row, so as not to be cut";
     EXPECT_GT(form->Label28->width(), 4) << "the label grows to fit its text";
 }
 
@@ -46,6 +47,39 @@ TEST_F(ClockAndOpacity, ClockTicksFollowANewLocaleAndTheDateStays)
     EXPECT_TRUE(QRegularExpression(U("^現在の時刻 : (\\d|1\\d|2[0-3]):[0-5]\\d:[0-5]\\d$")).match(form->Label28->text()).hasMatch())
         << form->Label28->text().toStdString();
     EXPECT_EQ(form->Label27->text(), date);
+}
+
+TEST_F(ClockAndOpacity, NoCharacterOfTheClockIsCutInAnyLocale)
+{
+    ShowPage(4);
+    const QRect page = form->Label28->parentWidget()->rect();
+    const QLocale locales[] = {
+        QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Germany),
+        QLocale(QLocale::Korean, QLocale::SouthKorea), QLocale(QLocale::Japanese, QLocale::Japan),
+        QLocale(QLocale::Tamil, QLocale::India),  // long designators before the time
+    };
+    bool anchored = false;
+    for (const QLocale& locale : locales) {
+        form->setLocale(locale);
+        for (const QTime& time : {QTime(10, 48, 58), QTime(22, 48, 58)}) {
+            form->LocalTime = [time] { return time; };
+            emit form->Timer1->Ticked();
+            const Label* clock = form->Label28;
+            const std::string seen = locale.name().toStdString() + " " + clock->text().toStdString();
+            EXPECT_TRUE(page.contains(clock->geometry())) << seen;
+            EXPECT_GE(clock->width(), clock->fontMetrics().horizontalAdvance(clock->text())) << seen;
+            EXPECT_EQ(clock->y(), 24) << seen;
+            if (clock->x() != 352) {
+                anchored = true;
+                EXPECT_EQ(clock->geometry().right(), page.right()) << "a long text keeps its right end at the edge: " << seen;
+            }
+        }
+    }
+    EXPECT_TRUE(anchored) << "a 12-hour afternoon in en_US is too long for the designed place";
+    form->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    form->LocalTime = [] { return QTime(1, 48, 58); };
+    emit form->Timer1->Ticked();
+    EXPECT_EQ(form->Label28->pos(), QPoint(352, 24)) << "a text that fits goes back where its row puts it";
 }
 
 TEST_F(ClockAndOpacity, TransparencyStepsDownAndComesBackOpaque)
