@@ -5,6 +5,7 @@
 
 #include "core/jpeg_picture.h"
 #include "window/door_glyph.h"
+#include "window/timed_phase.h"
 
 QColor ToQColor(ColourValue colour, const QPalette& palette)
 {
@@ -109,6 +110,7 @@ Picture::Picture(QWidget* parent) : QLabel(parent)
 
 void Picture::ShowJpeg(std::span<const std::uint8_t> data)
 {
+    const TimedPhase timed("picture decode");
     const std::optional<RgbPicture> decoded = DecodeJpeg(data);
     if (!decoded) {
         clear();
