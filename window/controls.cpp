@@ -2,6 +2,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 #include "core/jpeg_picture.h"
 #include "window/door_glyph.h"
@@ -41,8 +46,59 @@ void Label::ShowText(const QString& text)
         resize(sizeHint());
 }
 
+namespace {
+
+// Draws each kind of edit box panel once and then copies it: the style's
+// panel is an anti-aliased rounded frame that costs many times what the few
+// characters of the live readout do, and the readout repaints its box a
+// hundred times a second.
+class CachedPanels final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (element != PE_PanelLineEdit || !frame)
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        const QString key = QStringLiteral("horumina-panel-%1-%2-%3x%4-%5")
+                                .arg(uint(option->state))
+                                .arg(option->palette.cacheKey())
+                                .arg(option->rect.width())
+                                .arg(option->rect.height())
+                                .arg(ratio);
+        QPixmap panel;
+        if (!QPixmapCache::find(key, &panel)) {
+            panel = QPixmap(option->rect.size() * ratio);
+            panel.setDevicePixelRatio(ratio);
+            panel.fill(Qt::transparent);
+            QStyleOptionFrame placed = *frame;
+            placed.rect.moveTopLeft({0, 0});
+            QPainter on_panel(&panel);
+            QProxyStyle::drawPrimitive(element, &placed, &on_panel, widget);
+            on_panel.end();
+            QPixmapCache::insert(key, panel);
+        }
+        painter->drawPixmap(option->rect.topLeft(), panel);
+    }
+};
+
+// One for the whole program, made again if the application is.
+QStyle* PanelStyle()
+{
+    static QPointer<CachedPanels> style;
+    if (!style) {
+        style = new CachedPanels;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+}  // namespace
+
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {
+    setStyle(PanelStyle());
     // A box only the game writes (a verdict, a score, a readout) tells
     // assistive technology of every new text, so that it can be read out.
     // Nothing is sent when no assistive technology listens: the live readout
