@@ -1,9 +1,10 @@
 #include "window/controls.h"
 
+#include <unordered_map>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -48,39 +49,51 @@ void Label::ShowText(const QString& text)
 
 namespace {
 
-// Draws each kind of edit box panel once and then copies it: the style's
-// panel is an anti-aliased rounded frame that costs many times what the few
-// characters of the live readout do, and the readout repaints its box a
-// hundred times a second.
+// Draws each edit box's panel once and then copies it until the box's look
+// changes: the style's panel is an anti-aliased rounded frame that costs many
+// times what the few characters of the live readout do, and the readout
+// repaints its box a hundred times a second. One picture a box, so the
+// pictures take no more memory however long the game runs.
 class CachedPanels final : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override
     {
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-        if (element != PE_PanelLineEdit || !frame)
+        if (element != PE_PanelLineEdit || !frame || !widget)
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
-        const qreal ratio = painter->device()->devicePixelRatioF();
-        const QString key = QStringLiteral("horumina-panel-%1-%2-%3x%4-%5")
-                                .arg(uint(option->state))
-                                .arg(option->palette.cacheKey())
-                                .arg(option->rect.width())
-                                .arg(option->rect.height())
-                                .arg(ratio);
-        QPixmap panel;
-        if (!QPixmapCache::find(key, &panel)) {
-            panel = QPixmap(option->rect.size() * ratio);
-            panel.setDevicePixelRatio(ratio);
-            panel.fill(Qt::transparent);
+        const Look look{option->state, option->palette.cacheKey(), option->rect.size(),
+                        painter->device()->devicePixelRatioF()};
+        auto [panel, added] = panels_.try_emplace(widget);
+        if (added)
+            connect(widget, &QObject::destroyed, this, [this, widget] { panels_.erase(widget); });
+        if (added || panel->second.look != look) {
+            QPixmap picture(look.size * look.ratio);
+            picture.setDevicePixelRatio(look.ratio);
+            picture.fill(Qt::transparent);
             QStyleOptionFrame placed = *frame;
             placed.rect.moveTopLeft({0, 0});
-            QPainter on_panel(&panel);
-            QProxyStyle::drawPrimitive(element, &placed, &on_panel, widget);
-            on_panel.end();
-            QPixmapCache::insert(key, panel);
+            QPainter on_picture(&picture);
+            QProxyStyle::drawPrimitive(element, &placed, &on_picture, widget);
+            on_picture.end();
+            panel->second = {look, picture};
         }
-        painter->drawPixmap(option->rect.topLeft(), panel);
+        painter->drawPixmap(option->rect.topLeft(), panel->second.picture);
     }
+
+private:
+    struct Look {
+        State state;
+        qint64 palette;
+        QSize size;
+        qreal ratio;
+        bool operator==(const Look&) const = default;
+    };
+    struct Panel {
+        Look look;
+        QPixmap picture;
+    };
+    mutable std::unordered_map<const QWidget*, Panel> panels_;
 };
 
 // One for the whole program, made again if the application is.
@@ -95,6 +108,12 @@ QStyle* PanelStyle()
 }
 
 }  // namespace
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    if (!text().isEmpty())
+        QLabel::paintEvent(event);
+}
 
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {

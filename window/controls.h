@@ -27,6 +27,11 @@ public:
     // Every text goes through ShowText, so that the sizing is never skipped.
     void setText(const QString&) = delete;
 
+protected:
+    // An empty label shows only its background, which Qt fills before the
+    // paint event; the live readout lies over one and repaints it at every tick.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool sizes_to_text_ = true;
 };
