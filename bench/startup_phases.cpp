@@ -1,5 +1,6 @@
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QFontDatabase>
