@@ -1,11 +1,17 @@
 #include "window/controls.h"
 
+#include <unordered_map>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 #include "core/jpeg_picture.h"
 #include "window/door_glyph.h"
+#include "window/timed_phase.h"
 
 QColor ToQColor(ColourValue colour, const QPalette& palette)
 {
@@ -40,17 +46,81 @@ void Label::ShowText(const QString& text)
         resize(sizeHint());
 }
 
+namespace {
+
+// Draws each edit box's panel once and then copies it until the box's look
+// changes: the style's panel is an anti-aliased rounded frame that costs many
+// times what the few characters of the live readout do, and the readout
+// repaints its box a hundred times a second. One picture a box, so the
+// pictures take no more memory however long the game runs.
+class CachedPanels final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (element != PE_PanelLineEdit || !frame || !widget)
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const Look look{option->state, option->palette.cacheKey(), option->rect.size(),
+                        painter->device()->devicePixelRatioF()};
+        auto [panel, added] = panels_.try_emplace(widget);
+        if (added)
+            connect(widget, &QObject::destroyed, this, [this, widget] { panels_.erase(widget); });
+        if (added || panel->second.look != look) {
+            QPixmap picture(look.size * look.ratio);
+            picture.setDevicePixelRatio(look.ratio);
+            picture.fill(Qt::transparent);
+            QStyleOptionFrame placed = *frame;
+            placed.rect.moveTopLeft({0, 0});
+            QPainter on_picture(&picture);
+            QProxyStyle::drawPrimitive(element, &placed, &on_picture, widget);
+            on_picture.end();
+            panel->second = {look, picture};
+        }
+        painter->drawPixmap(option->rect.topLeft(), panel->second.picture);
+    }
+
+private:
+    struct Look {
+        State state;
+        qint64 palette;
+        QSize size;
+        qreal ratio;
+        bool operator==(const Look&) const = default;
+    };
+    struct Panel {
+        Look look;
+        QPixmap picture;
+    };
+    mutable std::unordered_map<const QWidget*, Panel> panels_;
+};
+
+// One for the whole program, made again if the application is.
+QStyle* PanelStyle()
+{
+    static QPointer<CachedPanels> style;
+    if (!style) {
+        style = new CachedPanels;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+}  // namespace
+
 void Label::paintEvent(QPaintEvent* event)
 {
     // The whole box in the page colour first, by hand: a label that Qt
     // filled itself would count as opaque and be repainted past a fading
     // notebook, at full opacity.
     QPainter(this).fillRect(rect(), palette().window());
-    QLabel::paintEvent(event);
+    if (!text().isEmpty())
+        QLabel::paintEvent(event);
 }
 
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {
+    setStyle(PanelStyle());
     // A box only the game writes (a verdict, a score, a readout) tells
     // assistive technology of every new text, so that it can be read out.
     // Nothing is sent when no assistive technology listens: the live readout
@@ -118,6 +188,7 @@ Picture::Picture(QWidget* parent) : QLabel(parent)
 
 void Picture::ShowJpeg(std::span<const std::uint8_t> data)
 {
+    const TimedPhase timed("picture decode");
     const std::optional<RgbPicture> decoded = DecodeJpeg(data);
     if (!decoded) {
         clear();

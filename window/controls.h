@@ -28,6 +28,8 @@ public:
     void setText(const QString&) = delete;
 
 protected:
+    // The whole box in the page colour, then the text; an empty label (the
+    // one under the live readout) stops at the colour.
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -13,6 +13,7 @@
 #include "core/training.h"
 #include "pages/pages.h"
 #include "window/platform.h"
+#include "window/timed_phase.h"
 
 namespace {
 constexpr QSize ClientSize{494, 265};
@@ -47,8 +48,10 @@ TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
         {"- 記 憶 の 館 -", HallOfMemoryRows()}, {"＊謎ノ領域＊ ", MysteryDomainRows()},
         {"フレンズゲーム", FriendsGameRows()},
     };
-    for (auto& [caption, rows] : pages)
+    for (auto& [caption, rows] : pages) {
+        const TimedPhase timed(caption);
         tab_orders_.push_back(BuildPage(*this, TabbedNotebook1->AddPage(QString::fromUtf8(caption)), rows));
+    }
 
     Timer1 = new LayoutTimer(this, "Timer1");
     Timer2 = new LayoutTimer(this, "Timer2");

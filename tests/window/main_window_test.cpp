@@ -161,3 +161,25 @@ TEST_F(MainWindow, TheCloseButtonOfTheHallClosesTheWindow)
 }
 
 }  // namespace
+
+// Edit boxes copy a picture of their style's panel; the copy must follow every
+// change of look, the focus frame above all.
+TEST_F(MainWindow, EditBoxesLookAsTheStyleDrawsThemAsTheFocusComesAndGoes)
+{
+    ShowPage(4);
+    EditBox* box = form->Edit12;
+    QStyle* copying = box->style();
+    const auto expect_as_drawn = [&](const char* when) {
+        const QImage copied = box->grab().toImage();
+        box->setStyle(QApplication::style());
+        const QImage drawn = box->grab().toImage();
+        box->setStyle(copying);
+        EXPECT_EQ(copied, drawn) << when;
+    };
+    expect_as_drawn("at start");
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    expect_as_drawn("with the focus");
+    form->Edit13->setFocus();
+    expect_as_drawn("after the focus left");
+}
