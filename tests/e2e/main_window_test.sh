@@ -4,7 +4,6 @@
 set -u
 game=$1
 . "$(dirname "$0")/x_session.sh"
-. "$(dirname "$0")/frame_geometry.sh"
 start_session
 start_game "$game"
 

@@ -77,15 +77,9 @@ stop_session() {
   wait 2>/dev/null
 }
 
+. "$(dirname "${BASH_SOURCE[0]}")/frame_geometry.sh"
 # The outer frame's top-left corner, as "x y".
-frame_position() {
-  local info l t
-  info=$(xwininfo -id "$win" 2>/dev/null) || return 1
-  read -r l _ t _ < <(xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //; s/,//gp')
-  [ -n "$t" ] || return 1
-  awk -v l="$l" -v t="$t" '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-    END {print x - l, y - t}' <<<"$info"
-}
+frame_position() { read_frame "$win" && echo "$((x - l)) $((y - t))"; }
 
 start_game() {  # start_game BINARY: sets game_pid and win
   game_log=$(mktemp)
