@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "core/tick_source.h"
+#include "window/font_warmup.h"
 #include "window/layout_font.h"
 #include "window/tform1.h"
 #include "window/timed_phase.h"
@@ -62,7 +63,9 @@ int main(int argc, char* argv[])
 {
     const Clock::time_point started = Clock::now();
     std::optional<TimedPhase> application_phase(std::in_place, "application object");
+    FontConfigWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.Join();
     QGuiApplication::setDesktopFileName(QStringLiteral(HORUMINA_APP_ID));
     application_phase.reset();
     {
@@ -73,14 +76,10 @@ int main(int argc, char* argv[])
     }
     SteadyTickSource ticks;
     std::optional<TimedPhase> form_phase(std::in_place, "TForm1, all of it");
-    TForm1 Form1(ticks);
+    TForm1 Form1(ticks, TForm1::Showing::AfterFirstPage);
     form_phase.reset();
     FirstPaint first_paint(Clock::now());
     Form1.installEventFilter(&first_paint);
-    {
-        const TimedPhase timed("show");
-        Form1.show();
-    }
     const int status = application.exec();
     Print("start to first paint", started);
     return status;

@@ -5,6 +5,7 @@
 
 #include "core/start_options.h"
 #include "core/tick_source.h"
+#include "window/font_warmup.h"
 #include "window/layout_font.h"
 #include "window/tform1.h"
 
@@ -32,7 +33,9 @@ int main(int argc, char* argv[])
     if (!start.platform.empty())
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(start.platform));
 
+    FontConfigWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.Join();
     // Wayland desktops match the window to its menu entry and icon by this name;
     // X desktops go by the window's class, the program's name.
     QGuiApplication::setDesktopFileName(QStringLiteral(HORUMINA_APP_ID));
@@ -46,7 +49,6 @@ int main(int argc, char* argv[])
                    "install IPA P Gothic (Debian package fonts-ipafont-gothic)\n",
                    stderr);
     SteadyTickSource ticks;
-    TForm1 Form1(ticks);
-    Form1.show();
+    TForm1 Form1(ticks, TForm1::Showing::AfterFirstPage);
     return application.exec();
 }

@@ -1,6 +1,7 @@
 #include "window/tform1.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -25,7 +26,7 @@ constexpr int FrameChecks = 500;
 constexpr int SettleChecks = 30;
 }  // namespace
 
-TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
+TForm1::TForm1(const TickSource& ticks, Showing showing) : ticks_(ticks)
 {
     setObjectName(QStringLiteral("Form1"));
     Title = QString::fromStdString(AppTitleFromPath(QCoreApplication::applicationFilePath().toStdString()));
@@ -36,21 +37,36 @@ TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
     // and window switchers list it, with the fixed frame of a dialog.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/horumina.png")));
+    // From a picture, not a file name: given a name, Qt first looks through
+    // its icon-engine plug-ins for one that reads the file's kind.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
     setFixedSize(ClientSize);
     setFont(LayoutFont(WindowFontPixels));
     setCursor(Qt::CrossCursor);
 
     TabbedNotebook1 = new Notebook(this);
     TabbedNotebook1->setGeometry(NotebookBox);
+    // Translucency is on from the start, at fully opaque.
+    PrepareTranslucency();
+    frame_watch_.setInterval(FrameCheckMs);
+    connect(&frame_watch_, &QTimer::timeout, this, &TForm1::WatchForFrame);
     const std::pair<const char*, std::span<const ControlRow>> pages[] = {
         {"～ 心 の 目 ～", MindsEyeRows()},     {"～ 心 の 声 ～", HeartsVoiceRows()},
         {"- 記 憶 の 館 -", HallOfMemoryRows()}, {"＊謎ノ領域＊ ", MysteryDomainRows()},
         {"フレンズゲーム", FriendsGameRows()},
     };
-    for (auto& [caption, rows] : pages) {
-        const TimedPhase timed(caption);
-        tab_orders_.push_back(BuildPage(*this, TabbedNotebook1->AddPage(QString::fromUtf8(caption)), rows));
+    std::vector<QWidget*> page_widgets;
+    for (auto& [caption, rows] : pages)
+        page_widgets.push_back(TabbedNotebook1->AddPage(QString::fromUtf8(caption)));
+    for (std::size_t i = 0; i < std::size(pages); ++i) {
+        {
+            const TimedPhase timed(pages[i].first);
+            tab_orders_.push_back(BuildPage(*this, page_widgets[i], pages[i].second));
+        }
+        if (showing == Showing::AfterFirstPage && i == 0) {
+            const TimedPhase timed("show");
+            show();
+        }
     }
 
     Timer1 = new LayoutTimer(this, "Timer1");
@@ -62,10 +78,6 @@ TForm1::TForm1(const TickSource& ticks) : ticks_(ticks)
     ReadClockFormat();
     Timer1->SetInterval(1000);
 
-    // Translucency is on from the start, at fully opaque.
-    PrepareTranslucency();
-    frame_watch_.setInterval(FrameCheckMs);
-    connect(&frame_watch_, &QTimer::timeout, this, &TForm1::WatchForFrame);
     qApp->installEventFilter(this);
 
     Dispatch(&TForm1::FormCreate);

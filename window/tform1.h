@@ -25,7 +25,12 @@ class QKeyEvent;
 class TForm1 final : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(const TickSource& ticks);
+    // Whether the window shows itself once the page it opens on is built,
+    // building the others while the window system maps it. Either way every
+    // control exists when the constructor returns, before any event (a
+    // paint, a key, a screen reader's question) is handled.
+    enum class Showing { Later, AfterFirstPage };
+    explicit TForm1(const TickSource& ticks, Showing showing = Showing::Later);
     ~TForm1() override;
 
     // Runs one handler; an error that leaves it is reported and the game goes on.

@@ -1,5 +1,8 @@
 #include <thread>
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -9,6 +12,49 @@
 namespace {
 
 using MainWindow = FormTest;
+
+// The game shows its window once the first page is built and builds the
+// other four while the window system maps it. By the time the constructor
+// returns, that window must be the one built whole and then shown: the same
+// controls in the same places and states, drawing the same pixels.
+TEST(StartUp, ShowingAfterTheFirstPageGivesTheWindowBuiltWholeThenShown)
+{
+    const auto describe = [](const TForm1& form) {
+        QStringList lines;
+        for (const QWidget* c : form.findChildren<QWidget*>()) {
+            QString text;
+            if (const auto* label = qobject_cast<const QLabel*>(c))
+                text = label->text();
+            else if (const auto* edit = qobject_cast<const QLineEdit*>(c))
+                text = edit->text();
+            else if (const auto* button = qobject_cast<const QAbstractButton*>(c))
+                text = button->text();
+            // The clock rows show the time of day, which may turn over between the two.
+            if (c->objectName() == u"Label27" || c->objectName() == u"Label28")
+                text.clear();
+            lines << QStringLiteral("%1 %2 visible=%3 enabled=%4 focus=%5 %6")
+                         .arg(c->objectName())
+                         .arg(QString::number(c->x()) + u',' + QString::number(c->y()) + u' ' +
+                              QString::number(c->width()) + u'x' + QString::number(c->height()))
+                         .arg(c->isVisible())
+                         .arg(c->isEnabled())
+                         .arg(c->hasFocus())
+                         .arg(text);
+        }
+        return lines;
+    };
+    FakeTicks ticks;
+    TForm1 whole(ticks);
+    whole.show();
+    TForm1 early(ticks, TForm1::Showing::AfterFirstPage);
+    ASSERT_TRUE(early.isVisible());
+    const QStringList controls = describe(whole);
+    EXPECT_GT(controls.size(), 60);
+    EXPECT_EQ(describe(early), controls);
+    for (int page = 0; page < early.TabbedNotebook1->PageCount(); ++page)
+        EXPECT_EQ(early.TabOrder(page).size(), whole.TabOrder(page).size()) << "page " << page;
+    EXPECT_EQ(early.grab().toImage(), whole.grab().toImage());
+}
 
 TEST_F(MainWindow, FixedSizeDialogWithTheGameCaption)
 {
