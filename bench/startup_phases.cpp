@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     }
     SteadyTickSource ticks;
     std::optional<TimedPhase> form_phase(std::in_place, "TForm1, all of it");
-    TForm1 Form1(ticks, TForm1::Showing::AfterFirstPage);
+    TForm1 Form1(ticks, TForm1::Showing::BeforeTabs);
     form_phase.reset();
     FirstPaint first_paint(Clock::now());
     Form1.installEventFilter(&first_paint);

@@ -49,6 +49,6 @@ int main(int argc, char* argv[])
                    "install IPA P Gothic (Debian package fonts-ipafont-gothic)\n",
                    stderr);
     SteadyTickSource ticks;
-    TForm1 Form1(ticks, TForm1::Showing::AfterFirstPage);
+    TForm1 Form1(ticks, TForm1::Showing::BeforeTabs);
     return application.exec();
 }

@@ -55,18 +55,19 @@ TForm1::TForm1(const TickSource& ticks, Showing showing) : ticks_(ticks)
         {"- 記 憶 の 館 -", HallOfMemoryRows()}, {"＊謎ノ領域＊ ", MysteryDomainRows()},
         {"フレンズゲーム", FriendsGameRows()},
     };
+    // Shown before the tabs are measured and the pages built, so that the
+    // window system maps the window while the rest is made; nothing is
+    // painted before the constructor returns.
+    if (showing == Showing::BeforeTabs) {
+        const TimedPhase timed("show");
+        show();
+    }
     std::vector<QWidget*> page_widgets;
     for (auto& [caption, rows] : pages)
         page_widgets.push_back(TabbedNotebook1->AddPage(QString::fromUtf8(caption)));
     for (std::size_t i = 0; i < std::size(pages); ++i) {
-        {
-            const TimedPhase timed(pages[i].first);
-            tab_orders_.push_back(BuildPage(*this, page_widgets[i], pages[i].second));
-        }
-        if (showing == Showing::AfterFirstPage && i == 0) {
-            const TimedPhase timed("show");
-            show();
-        }
+        const TimedPhase timed(pages[i].first);
+        tab_orders_.push_back(BuildPage(*this, page_widgets[i], pages[i].second));
     }
 
     Timer1 = new LayoutTimer(this, "Timer1");

@@ -25,11 +25,11 @@ class QKeyEvent;
 class TForm1 final : public QWidget {
     Q_OBJECT
 public:
-    // Whether the window shows itself once the page it opens on is built,
-    // building the others while the window system maps it. Either way every
+    // Whether the window shows itself before its tabs and pages are made,
+    // making them while the window system maps it. Either way every
     // control exists when the constructor returns, before any event (a
     // paint, a key, a screen reader's question) is handled.
-    enum class Showing { Later, AfterFirstPage };
+    enum class Showing { Later, BeforeTabs };
     explicit TForm1(const TickSource& ticks, Showing showing = Showing::Later);
     ~TForm1() override;
 

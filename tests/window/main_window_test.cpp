@@ -13,11 +13,11 @@ namespace {
 
 using MainWindow = FormTest;
 
-// The game shows its window once the first page is built and builds the
-// other four while the window system maps it. By the time the constructor
-// returns, that window must be the one built whole and then shown: the same
-// controls in the same places and states, drawing the same pixels.
-TEST(StartUp, ShowingAfterTheFirstPageGivesTheWindowBuiltWholeThenShown)
+// The game shows its window before it makes the tabs and the pages, and
+// makes them while the window system maps it. By the time the constructor returns, that
+// window must be the one built whole and then shown: the same controls in
+// the same places and states, drawing the same pixels.
+TEST(StartUp, ShowingBeforeTheTabsGivesTheWindowBuiltWholeThenShown)
 {
     const auto describe = [](const TForm1& form) {
         QStringList lines;
@@ -32,11 +32,14 @@ TEST(StartUp, ShowingAfterTheFirstPageGivesTheWindowBuiltWholeThenShown)
             // The clock rows show the time of day, which may turn over between the two.
             if (c->objectName() == u"Label27" || c->objectName() == u"Label28")
                 text.clear();
-            lines << QStringLiteral("%1 %2 visible=%3 enabled=%4 focus=%5 %6")
+            // Hidden in itself, not only with its page: a control on a page
+            // in the back must come forward with its page or stay hidden.
+            lines << QStringLiteral("%1 %2 visible=%3 hidden=%4 enabled=%5 focus=%6 %7")
                          .arg(c->objectName())
                          .arg(QString::number(c->x()) + u',' + QString::number(c->y()) + u' ' +
                               QString::number(c->width()) + u'x' + QString::number(c->height()))
                          .arg(c->isVisible())
+                         .arg(c->isHidden())
                          .arg(c->isEnabled())
                          .arg(c->hasFocus())
                          .arg(text);
@@ -46,7 +49,7 @@ TEST(StartUp, ShowingAfterTheFirstPageGivesTheWindowBuiltWholeThenShown)
     FakeTicks ticks;
     TForm1 whole(ticks);
     whole.show();
-    TForm1 early(ticks, TForm1::Showing::AfterFirstPage);
+    TForm1 early(ticks, TForm1::Showing::BeforeTabs);
     ASSERT_TRUE(early.isVisible());
     const QStringList controls = describe(whole);
     EXPECT_GT(controls.size(), 60);
