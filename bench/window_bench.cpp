@@ -186,6 +186,11 @@ int main(int argc, char* argv[])
             trials = Count(argv[i + 1]);
     }
 
+    if (repeats == 0 && trials == 0) {
+        std::fprintf(stderr, "window_bench: nothing to measure with no repeats and no trials\n");
+        return 1;
+    }
+
     RecordingTicks ticks;
     TForm1 form(ticks);
     form.ReportError = [](const QString& text) {
@@ -193,10 +198,6 @@ int main(int argc, char* argv[])
         std::exit(1);
     };
     form.show();
-    if (repeats == 0 && trials == 0) {
-        std::fprintf(stderr, "window_bench: nothing to measure with no repeats and no trials\n");
-        return 1;
-    }
     Player player{form, ticks, repeats, trials};
     std::thread playing([&player] { player.Play(); });
     const int status = application.exec();

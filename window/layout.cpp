@@ -28,8 +28,8 @@ void Place(QWidget* control, const ControlRow& row)
     control->setGeometry(row.box);
     if (row.cursor != Cursor::Standard)
         control->setCursor(ToShape(row.cursor));
-    // Said outright: a control made on a page that is already on the screen
-    // would otherwise stay hidden.
+    // Shown or hidden outright: a control made on a page that is already on
+    // the screen would otherwise stay hidden.
     control->setVisible(!(row.flags & Hidden));
     if (row.description)
         control->setAccessibleName(QString::fromUtf8(row.description));
