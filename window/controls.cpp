@@ -39,11 +39,60 @@ void Label::SetTextColour(ColourValue colour)
     setPalette(p);
 }
 
+namespace {
+
+QString DigitsAside(QString text)
+{
+    for (QChar& c : text)
+        if (c >= u'0' && c <= u'9')
+            c = u'0';
+    return text;
+}
+
+bool AllDigitsOneAdvance(const QFontMetrics& metrics)
+{
+    const int advance = metrics.horizontalAdvance(QChar(u'0'));
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) != advance)
+            return false;
+    return true;
+}
+
+}  // namespace
+
 void Label::ShowText(const QString& text)
 {
     QLabel::setText(text);
-    if (sizes_to_text_)
-        resize(sizeHint());
+    if (!sizes_to_text_)
+        return;
+    // Measuring a text means laying it out and shaping it, which costs the
+    // running clock more than all else it does in a second. Where the face's
+    // digits all share one advance, a text that differs from the last only in
+    // its digits has the last one's size. The face is checked the first time
+    // it could matter, not at start-up.
+    QString run = DigitsAside(text);
+    if (run == measured_run_ && measured_size_.isValid()) {
+        if (!one_digit_advance_)
+            one_digit_advance_ = AllDigitsOneAdvance(fontMetrics());
+        if (*one_digit_advance_) {
+            resize(measured_size_);
+            return;
+        }
+    }
+    measured_size_ = sizeHint();
+    measured_run_ = std::move(run);
+    resize(measured_size_);
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    // A new font or style measures anew.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        measured_run_.clear();
+        measured_size_ = QSize();
+        one_digit_advance_.reset();
+    }
+    QLabel::changeEvent(event);
 }
 
 namespace {

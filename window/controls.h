@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include <QLabel>
@@ -31,9 +32,15 @@ protected:
     // The whole box in the page colour, then the text; an empty label (the
     // one under the live readout) stops at the colour.
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool sizes_to_text_ = true;
+    // The size last measured, with its text's digits set aside, and whether
+    // the face's digits share one advance (asked once, when first needed).
+    QString measured_run_;
+    QSize measured_size_;
+    std::optional<bool> one_digit_advance_;
 };
 
 // A single-line text box whose height follows its font: the character

@@ -49,6 +49,22 @@ TEST_F(ClockAndOpacity, ClockTicksFollowANewLocaleAndTheDateStays)
     EXPECT_EQ(form->Label27->text(), date);
 }
 
+// The clock is measured only when its text changes in more than its digits:
+// at every tick its size must still be the one its text measures.
+TEST_F(ClockAndOpacity, TheClockKeepsTheSizeItsTextMeasuresAtEveryTick)
+{
+    const QTime times[] = {{9, 59, 58}, {9, 59, 59}, {10, 0, 0}, {10, 0, 1}, {11, 11, 11}, {12, 59, 59},
+                           {13, 0, 0},  {0, 0, 0},   {23, 59, 59}};
+    for (const QLocale& here : {QLocale(QLocale::Japanese, QLocale::Japan), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        form->setLocale(here);
+        for (const QTime& time : times) {
+            form->LocalTime = [time] { return time; };
+            emit form->Timer1->Ticked();
+            EXPECT_EQ(form->Label28->size(), form->Label28->sizeHint()) << form->Label28->text().toStdString();
+        }
+    }
+}
+
 TEST_F(ClockAndOpacity, NoCharacterOfTheClockIsCutInAnyLocale)
 {
     ShowPage(4);
