@@ -49,9 +49,10 @@ QString DigitsAside(QString text)
     return text;
 }
 
-bool AllDigitsOneAdvance(const QFontMetrics& metrics)
+// Compared unrounded, so that advances a pixel's rounding would hide still differ.
+bool AllDigitsOneAdvance(const QFontMetricsF& metrics)
 {
-    const int advance = metrics.horizontalAdvance(QChar(u'0'));
+    const qreal advance = metrics.horizontalAdvance(QChar(u'0'));
     for (char16_t digit = u'1'; digit <= u'9'; ++digit)
         if (metrics.horizontalAdvance(QChar(digit)) != advance)
             return false;
@@ -73,7 +74,7 @@ void Label::ShowText(const QString& text)
     QString run = DigitsAside(text);
     if (run == measured_run_ && measured_size_.isValid()) {
         if (!one_digit_advance_)
-            one_digit_advance_ = AllDigitsOneAdvance(fontMetrics());
+            one_digit_advance_ = AllDigitsOneAdvance(QFontMetricsF(font()));
         if (*one_digit_advance_) {
             resize(measured_size_);
             return;
