@@ -1,40 +1,48 @@
 #include "core/friends_game.h"
+#include "form/placement.h"
+#include "form/tform1.h"
 #include "pages/pages.h"
-#include "window/tform1.h"
 
 // Friends Game: guess a typed number of whole seconds, with four memo fields
-// for keeping score among friends. The date and time labels belong to the
-// clock.
+// for keeping score among friends. Its top right corner carries the date the
+// game started and a running clock.
 
 namespace {
 
-using T = TForm1;
+// Where the date and the clock stand, when their texts fit the page.
+constexpr int ClockRowsLeft = 352;
 
 const ControlRow FriendsGame[] = {
-    {&T::Label16, "Label16", {88, 32, 197, 12}, "←指定する秒数(半角数字で整数のみ)"},
-    {&T::Label17, "Label17", {16, 120, 209, 25}, "心の中で秒数を当ててください。", WindowFont, FixedSize},
-    {&T::Label18, "Label18", {16, 144, 275, 12}, "なお、ストーリーモードのポイントには加算されません。"},
-    {&T::Label19, "Label19", {320, 160, 75, 12}, "↑メモ欄です。"},
-    {&T::Label20, "Label20", {320, 176, 138, 12}, "友達との対戦の結果などに"},
-    {&T::Label21, "Label21", {432, 56, 6, 12}, "1"},
-    {&T::Label22, "Label22", {432, 80, 6, 12}, "2"},
-    {&T::Label23, "Label23", {432, 104, 6, 12}, "3"},
-    {&T::Label24, "Label24", {432, 128, 6, 12}, "4"},
-    {&T::Label25, "Label25", {152, 192, 48, 12}, "←結果♪"},
-    {&T::Label26, "Label26", {320, 192, 79, 12}, "使ってください。"},
-    {&T::Label27, "Label27", {ClockRowsLeft, 8, 4, 12}, ""},
-    {&T::Label28, "Label28", {ClockRowsLeft, 24, 4, 12}, ""},
-    {&T::Edit12, "Edit12", {32, 16, 49, 23}, "5", {15, clWindowText, true}, 0, 0, Cursor::Standard, nullptr, 3},
-    {&T::Edit13, "Edit13", {24, 72, 129, 24}, " 当 た る か  !  ?", {16, clGreen}, 0, 1},
-    {&T::Button9, "Button9", {192, 72, 75, 25}, "スタート (&S)", WindowFont, 0, 2, Cursor::HandPoint, &T::Button9Click},
-    {&T::Button10, "Button10", {192, 112, 75, 25}, "ストップ (&P)", WindowFont, 0, 3, Cursor::HandPoint,
-     &T::Button10Click},
-    {&T::Edit18, "Edit18", {24, 184, 121, 20}, "\u3000結 果 は 如 何 に ？", WindowFont, 0, 4},
-    {&T::Edit14, "Edit14", {320, 56, 105, 20}, "", WindowFont, 0, 5},
-    {&T::Edit15, "Edit15", {320, 80, 105, 20}, "", WindowFont, 0, 6},
-    {&T::Edit16, "Edit16", {320, 104, 105, 20}, "", WindowFont, 0, 7},
-    {&T::Edit17, "Edit17", {320, 128, 105, 20}, "", WindowFont, 0, 8},
+    {CONTROL(Label16), {88, 32, 197, 12}, "←指定する秒数(半角数字で整数のみ)"},
+    {CONTROL(Label17), {16, 120, 209, 25}, "心の中で秒数を当ててください。", WindowFont, Flag::FixedSize},
+    {CONTROL(Label18), {16, 144, 275, 12}, "なお、ストーリーモードのポイントには加算されません。"},
+    {CONTROL(Label19), {320, 160, 75, 12}, "↑メモ欄です。"},
+    {CONTROL(Label20), {320, 176, 138, 12}, "友達との対戦の結果などに"},
+    {CONTROL(Label21), {432, 56, 6, 12}, "1"},
+    {CONTROL(Label22), {432, 80, 6, 12}, "2"},
+    {CONTROL(Label23), {432, 104, 6, 12}, "3"},
+    {CONTROL(Label24), {432, 128, 6, 12}, "4"},
+    {CONTROL(Label25), {152, 192, 48, 12}, "←結果♪"},
+    {CONTROL(Label26), {320, 192, 79, 12}, "使ってください。"},
+    {CONTROL(Label27), {ClockRowsLeft, 8, 4, 12}, ""},
+    {CONTROL(Label28), {ClockRowsLeft, 24, 4, 12}, ""},
+    {CONTROL(Edit12), {32, 16, 49, 23}, "5", {15, clWindowText, true}, Flag::None, 0, Cursor::Standard, nullptr, 3},
+    {CONTROL(Edit13), {24, 72, 129, 24}, " 当 た る か  !  ?", {16, clGreen}, Flag::None, 1},
+    {CONTROL(Button9), {192, 72, 75, 25}, "スタート (&S)", WindowFont, Flag::None, 2, Cursor::HandPoint, &TForm1::Button9Click},
+    {CONTROL(Button10), {192, 112, 75, 25}, "ストップ (&P)", WindowFont, Flag::None, 3, Cursor::HandPoint,
+     &TForm1::Button10Click},
+    {CONTROL(Edit18), {24, 184, 121, 20}, "\u3000結 果 は 如 何 に ？", WindowFont, Flag::None, 4},
+    {CONTROL(Edit14), {320, 56, 105, 20}, "", WindowFont, Flag::None, 5},
+    {CONTROL(Edit15), {320, 80, 105, 20}, "", WindowFont, Flag::None, 6},
+    {CONTROL(Edit16), {320, 104, 105, 20}, "", WindowFont, Flag::None, 7},
+    {CONTROL(Edit17), {320, 128, 105, 20}, "", WindowFont, Flag::None, 8},
 };
+
+void ShowOnClockRow(Label* row, const std::string& text)
+{
+    row->SetText(text);
+    row->SetLeft(ClockRowLeft(ClockRowsLeft, PageWidth, row->Width()));
+}
 
 }  // namespace
 
@@ -43,15 +51,34 @@ std::span<const ControlRow> FriendsGameRows() { return FriendsGame; }
 void TForm1::Button9Click()
 {
     const GuessStart shown = FriendsStart(State, ticks_, *Timer2);
-    Edit13->setText(Text(shown.guess));
-    Edit18->setText(Text(shown.result));
+    Edit13->SetText(shown.guess);
+    Edit18->SetText(shown.result);
 }
 
 void TForm1::Button10Click()
 {
-    const GuessStop shown = FriendsStop(State, *Timer2, Edit12->text().toStdString());
-    Edit18->setText(Text(shown.result));
+    const GuessStop shown = FriendsStop(State, *Timer2, Edit12->Text());
+    Edit18->SetText(shown.result);
     if (shown.hit)
-        Button8->setVisible(Button8->isHidden());
-    Edit13->setText(Text(shown.seconds));
+        Button8->SetVisible(!Button8->Visible());
+    Edit13->SetText(shown.seconds);
+}
+
+// The date and the running clock, in the top right corner of the page.
+
+void TForm1::ShowDate()
+{
+    ShowOnClockRow(Label27, "日付 : " + platform_.Today());
+}
+
+void TForm1::ShowClock()
+{
+    const TimeOfDay now = platform_.LocalTime();
+    const ClockLocale& clock = clock_locale_;
+    ShowOnClockRow(Label28, "現在の時刻 : " + FormatClock(clock.format, now.hour, now.minute, now.second, clock.am, clock.pm));
+}
+
+void TForm1::Timer1Timer()
+{
+    ShowClock();
 }

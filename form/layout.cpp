@@ -1,0 +1,18 @@
+#include "form/layout.h"
+
+char32_t AcceleratorOf(const char* caption)
+{
+    for (const char* c = caption; c[0] != '\0' && c[1] != '\0'; ++c) {
+        if (c[0] != '&')
+            continue;
+        if (c[1] != '&') {
+            const unsigned char marked = static_cast<unsigned char>(c[1]);
+            // Only ASCII letters and digits mark an accelerator in the game's captions.
+            if (marked >= 'a' && marked <= 'z')
+                return char32_t(marked - 'a' + 'A');
+            return marked < 0x80 ? char32_t(marked) : 0;
+        }
+        ++c;  // "&&" is a literal ampersand
+    }
+    return 0;
+}

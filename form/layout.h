@@ -1,0 +1,97 @@
+#pragma once
+
+#include <span>
+#include <variant>
+
+#include "core/colours.h"
+#include "form/controls.h"
+
+class TForm1;
+
+using Handler = void (TForm1::*)();
+
+// A control's place on its page, in the layout's pixels.
+struct Box {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Box&) const = default;
+};
+
+// Where a built control goes in the form; the member's type is the control's kind.
+using FormMember = std::variant<Label* TForm1::*, EditBox* TForm1::*, Button* TForm1::*, BitmapButton* TForm1::*,
+                                Picture* TForm1::*>;
+
+inline constexpr int WindowFontPixels = 12;
+
+struct FontStyle {
+    int pixels = WindowFontPixels;  // character height
+    ColourValue colour = clWindowText;
+    bool bold = false;
+};
+
+inline constexpr FontStyle WindowFont{};
+
+enum class Flag : unsigned {
+    None = 0,
+    FixedSize = 1,  // a label that does not size itself to its text
+    Centred = 2,
+    ReadOnly = 4,
+    NoTabStop = 8,
+    Hidden = 16,  // hidden at start
+};
+
+constexpr Flag operator|(Flag a, Flag b) { return Flag(unsigned(a) | unsigned(b)); }
+constexpr bool Has(Flag flags, Flag flag) { return (unsigned(flags) & unsigned(flag)) != 0; }
+
+enum class Cursor { Standard, HandPoint, MultiDrag };
+
+// One row of a page's layout: the same columns a form designer shows. The
+// member and its name come from one spelling, CONTROL(Label3).
+struct ControlRow {
+    FormMember member;
+    const char* name;
+    Box box;
+    const char* text;  // UTF-8; for a picture, the name of its JPEG asset
+    FontStyle font = WindowFont;
+    Flag flags = Flag::None;
+    // The control's place in its page's tab order. Labels and pictures take
+    // no focus and have none; every edit box and button has one.
+    int tab_order = -1;
+    Cursor cursor = Cursor::Standard;
+    Handler click = nullptr;
+    int max_length = 0;  // 0: no limit on typing
+    // What assistive technology names a control that shows no text of its own.
+    const char* description = nullptr;
+};
+
+#define CONTROL(member) &TForm1::member, #member
+
+// Labels and pictures are drawn on the page itself, beneath every edit box
+// and button.
+inline bool DrawnOnPage(const ControlRow& row)
+{
+    return std::holds_alternative<Label* TForm1::*>(row.member) || std::holds_alternative<Picture* TForm1::*>(row.member);
+}
+
+// The accelerator a caption marks with "&", in upper case, or 0 for none;
+// "&&" is a literal ampersand.
+char32_t AcceleratorOf(const char* caption);
+
+// The window's client area and the notebook in it; every page's content
+// begins at PageOrigin inside the notebook and fills it to a margin of
+// PageOrigin.left on the other three sides.
+inline constexpr int ClientWidth = 494;
+inline constexpr int ClientHeight = 265;
+inline constexpr Box NotebookBox{8, 8, 481, 249};
+inline constexpr int PageOriginLeft = 4;
+inline constexpr int PageOriginTop = 23;
+inline constexpr int PageWidth = NotebookBox.width - 2 * PageOriginLeft;
+inline constexpr int PageHeight = NotebookBox.height - PageOriginTop - PageOriginLeft;
+
+// One page of the notebook: its tab's caption and its controls.
+struct PageLayout {
+    const char* caption;
+    std::span<const ControlRow> rows;
+};

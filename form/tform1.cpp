@@ -1,0 +1,116 @@
+#include "form/tform1.h"
+
+#include <algorithm>
+
+#include "core/app_title.h"
+#include "core/error_text.h"
+#include "core/opacity.h"
+#include "core/stopwatch.h"
+#include "core/training.h"
+#include "pages/pages.h"
+
+TForm1::TForm1(const TickSource& ticks, Platform& platform)
+    : Title(AppTitleFromPath(platform.ExecutablePath())), ticks_(ticks), platform_(platform)
+{
+}
+
+void TForm1::Create()
+{
+    for (const PageLayout& page : Pages()) {
+        std::vector<std::pair<int, Focusable>> ordered;
+        for (const ControlRow& row : page.rows) {
+            if (row.tab_order < 0)
+                continue;
+            Control* control = std::visit([this](auto member) -> Control* { return this->*member; }, row.member);
+            const bool edit_box = std::holds_alternative<EditBox* TForm1::*>(row.member);
+            ordered.push_back({row.tab_order,
+                               {control, !Has(row.flags, Flag::NoTabStop), edit_box, edit_box ? 0 : AcceleratorOf(row.text)}});
+        }
+        std::stable_sort(ordered.begin(), ordered.end(), [](auto& a, auto& b) { return a.first < b.first; });
+        auto& order = tab_orders_.emplace_back();
+        for (auto& [place, focusable] : ordered)
+            order.push_back(focusable);
+    }
+    Timer1 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer1Timer); }));
+    Timer2 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer2Timer); }));
+    Timer3 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer3Timer); }));
+    clock_locale_ = platform_.ReadClockLocale();
+    // Even the clock's timer can be refused; that too is the game's error.
+    Dispatch(&TForm1::StartClock);
+    Dispatch(&TForm1::FormCreate);
+}
+
+void TForm1::Dispatch(Handler handler)
+{
+    try {
+        (this->*handler)();
+    } catch (...) {
+        ReportCurrentError();
+    }
+}
+
+void TForm1::StartClock()
+{
+    Timer1->SetInterval(1000);
+}
+
+// Called from inside a catch block: the error that left a handler ends up
+// here, never in the front end's event loop.
+void TForm1::ReportCurrentError()
+{
+    std::string message = "不明なエラー";
+    try {
+        throw;
+    } catch (const GameError& error) {
+        message = error.Message();
+    } catch (const std::exception& error) {
+        message = error.what();
+    } catch (...) {
+    }
+    platform_.ShowError(Title, ErrorBoxText(message));
+}
+
+void TForm1::FormCreate()
+{
+    ShowDate();
+    ShowClock();
+    Edit1->SetText(EyePrompt);
+    State.OpacityCounter = 230;
+}
+
+void TForm1::Timer2Timer()
+{
+    RefreshDigits(State, ticks_);
+}
+
+void TForm1::Button11Click()
+{
+    platform_.SetOpacity(TransparencyClick(State));
+}
+
+void TForm1::BitBtn1Click()
+{
+    platform_.CloseWindow();
+}
+
+void TForm1::LocaleChanged()
+{
+    clock_locale_ = platform_.ReadClockLocale();
+}
+
+KeyAction TForm1::OnKey(const KeyPress& key, const Control* focus, bool on_tab_strip) const
+{
+    const int page = TabbedNotebook1->PageIndex();
+    return KeyRule(key, TabOrder(page), focus, on_tab_strip, page, int(tab_orders_.size()));
+}
+
+Control* TForm1::FirstFocus() const
+{
+    return NextFocus(TabOrder(0), -1, true, true);
+}
+
+bool TForm1::FocusLeavesWith(int leaving, const Control* focus) const
+{
+    const std::vector<Focusable>& page = TabOrder(leaving);
+    return std::any_of(page.begin(), page.end(), [focus](const Focusable& f) { return f.control == focus; });
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/game_state.h"
+#include "core/tick_source.h"
+#include "form/controls.h"
+#include "form/keyboard.h"
+#include "form/layout.h"
+#include "form/layout_timer.h"
+#include "form/platform.h"
+
+// The game's one window as its handlers know it: the game state, the
+// controls by their layout names, the three timers and every handler. It
+// knows no toolkit: a front end builds the controls of the page tables into
+// the members, turns its platform's events into calls of Dispatch and
+// OnKey, and carries out what they decide.
+class TForm1 final {
+public:
+    TForm1(const TickSource& ticks, Platform& platform);
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // Called once every control of the page tables is built: makes the
+    // timers, starts the clock's and runs the creation handler.
+    void Create();
+
+    // Runs one handler; an error that leaves it is reported in the error box
+    // and the game goes on.
+    void Dispatch(Handler handler);
+
+    // The application's title, the caption of every error box.
+    std::string Title;
+
+    GameState State;
+
+    Notebook* TabbedNotebook1 = nullptr;
+    std::unique_ptr<LayoutTimer> Timer1, Timer2, Timer3;
+
+    // Mind's Eye
+    Label *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr;
+    EditBox *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr;
+    Button *Button1 = nullptr, *Button2 = nullptr, *Button11 = nullptr;
+    // Heart's Voice
+    Label *Label8 = nullptr, *Label9 = nullptr, *Label15 = nullptr;
+    EditBox *Edit4 = nullptr, *Edit5 = nullptr, *Edit6 = nullptr;
+    Button *Button3 = nullptr, *Button4 = nullptr;
+    // Hall of Memory
+    Label *Label1 = nullptr, *Label7 = nullptr, *Label10 = nullptr, *Label11 = nullptr;
+    Picture* Image1 = nullptr;
+    EditBox *Edit7 = nullptr, *Edit8 = nullptr, *Edit9 = nullptr;
+    Button *Bt5 = nullptr, *Button5 = nullptr;
+    BitmapButton* BitBtn1 = nullptr;
+    // Mystery Domain
+    Label *Label2 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr;
+    EditBox *Edit10 = nullptr, *Edit11 = nullptr;
+    Button *Button6 = nullptr, *Button7 = nullptr, *Button8 = nullptr;
+    // Friends Game
+    Label *Label16 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr,
+          *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label24 = nullptr, *Label25 = nullptr,
+          *Label26 = nullptr, *Label27 = nullptr, *Label28 = nullptr;
+    EditBox *Edit12 = nullptr, *Edit13 = nullptr, *Edit14 = nullptr, *Edit15 = nullptr, *Edit16 = nullptr,
+            *Edit17 = nullptr, *Edit18 = nullptr;
+    Button *Button9 = nullptr, *Button10 = nullptr;
+
+    // Handlers, named after their control and event.
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void Bt5Click();
+    void BitBtn1Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+
+    // New locale settings: later clock ticks follow them, the date stays.
+    void LocaleChanged();
+
+    // The keyboard of a dialog. `focus` is the control that has the focus,
+    // or null (the tab strip, or nothing).
+    KeyAction OnKey(const KeyPress& key, const Control* focus, bool on_tab_strip) const;
+    // Where the focus starts: the first page's first tab stop.
+    Control* FirstFocus() const;
+    // Whether the focus must move to the tab strip when `leaving` goes away.
+    bool FocusLeavesWith(int leaving, const Control* focus) const;
+
+    // The focusable controls of a page, in tab order.
+    const std::vector<Focusable>& TabOrder(int page) const { return tab_orders_.at(std::size_t(page)); }
+
+private:
+    void ReportCurrentError();
+    void StartClock();
+    void ShowDate();
+    void ShowClock();
+
+    const TickSource& ticks_;
+    Platform& platform_;
+    ClockLocale clock_locale_;
+    std::vector<std::vector<Focusable>> tab_orders_;
+};
