@@ -1,6 +1,7 @@
 # Shared by the real-window tests: a private X server with a window manager,
 # the game started in it, and small checks that count passes and failures.
-# Source it, then call start_session and start_game.
+# Source it, then call start_session and start_game. SCREEN_SIZE, when set
+# before start_session, gives the X screen another size than 1024x768.
 
 passed=0
 failed=0
@@ -58,7 +59,7 @@ try_session() {
   local fd_file
   fd_file=$(mktemp)
   wm_log=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp 3>"$fd_file" 2>/dev/null &
   xvfb_pid=$!
   poll 10 "Xvfb to name its display" test -s "$fd_file" || abort "no X server"
   export DISPLAY=":$(head -n1 "$fd_file")"
@@ -140,6 +141,13 @@ timed_play() {
   else
     xdotool key --clearmodifiers "$1" sleep "$pause" key --clearmodifiers "$2"
   fi
+}
+
+# Ends a game the test is done with, so that the next one starts alone.
+stop_game() {
+  kill "$game_pid" 2>/dev/null
+  wait "$game_pid" 2>/dev/null
+  game_pid=""
 }
 
 wait_exit() {  # wait_exit SECONDS: sets exit_code, empty when still running
