@@ -12,6 +12,28 @@ check "without a display it exits with status 1 (got $rc)" [ "$rc" = 1 ]
 check "and says what is missing in one line (got: $out)" \
   [ "$out" = "horumina: no display to open the window on (DISPLAY or WAYLAND_DISPLAY is not set)" ]
 
+# A display that is named but not there, or a window system Qt does not
+# have: one line that names it, and status 1.
+runtime=$(mktemp -d)
+cannot_open() {  # cannot_open "what" NAME... -- command...: every NAME in one line, status 1
+  local what=$1 names=() out rc
+  shift
+  while [ "$1" != -- ]; do names+=("$1"); shift; done
+  shift
+  out=$(XDG_RUNTIME_DIR=$runtime "$@" 2>&1); rc=$?
+  check "$what: exits with status 1 (got $rc)" [ "$rc" = 1 ]
+  check "$what: says so in one line (got: $out)" [ "$(grep -c . <<<"$out")" = 1 ]
+  for name in "${names[@]}"; do
+    check "$what: names $name (got: $out)" grep -qF -- "$name" <<<"$out"
+  done
+  check "$what: gives no advice to reinstall" [ -z "$(grep -i reinstall <<<"$out")" ]
+}
+cannot_open "a dead X display" :57 -- no_display env DISPLAY=:57 "$game"
+cannot_open "a dead Wayland display" wayland-gone -- no_display env WAYLAND_DISPLAY=wayland-gone "$game"
+cannot_open "both dead" :57 wayland-gone -- no_display env DISPLAY=:57 WAYLAND_DISPLAY=wayland-gone "$game"
+cannot_open "an unknown window system" bogus -- no_display env QT_QPA_PLATFORM=bogus "$game"
+rm -rf "$runtime"
+
 out=$(no_display "$game" --help 2>&1); rc=$?
 check "--help exits 0 without a display (got $rc)" [ "$rc" = 0 ]
 check "--help shows the usage" grep -q '^Usage: horumina ' <<<"$out"
