@@ -9,24 +9,6 @@ start_game "$game"
 activate
 measure_key_cost
 
-read -r cx cy < <(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
-# Pages start 12, 31 into the window; the verdict box stands at 136, 48 on both
-# training pages, 233 x 20.
-capture() {  # reads the verdict box off the screen into $pixels, one "R G B" line a pixel
-  pixels=$(import -window root -crop "233x20+$((cx + 12 + 136))+$((cy + 31 + 48))" +repage png:- 2>/dev/null |
-    convert png:- txt:- 2>/dev/null | sed -n 's/^[0-9]*,[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p')
-  local n
-  n=$(grep -c . <<<"$pixels")
-  [ "$n" -eq $((233 * 20)) ] || abort "reading the verdict box off the screen gave $n pixels, not 233 x 20"
-}
-near() {  # near R G B: how many captured pixels lie near that colour
-  awk -v r="$1" -v g="$2" -v b="$3" 'function d(x, y) { return x > y ? x - y : y - x }
-    d($1, r) <= 24 && d($2, g) <= 24 && d($3, b) <= 24 { n++ } END { print n + 0 }' <<<"$pixels"
-}
-shows() { capture; [ "$(near "$@")" -ge 3 ]; }
-# The box shows dark text and none in the colour: the colour is seen to be
-# absent from a box that was read, not assumed absent from one that was not.
-shows_text_but_not() { capture; [ "$(near 0 0 0)" -ge 3 ] && [ "$(near "$@")" -lt 3 ]; }
 # The text of the box that has the focus, reached by keyboard and so all selected.
 copied() { xdotool key --clearmodifiers ctrl+c; xclip -o -selection clipboard 2>/dev/null; }
 
@@ -69,6 +51,7 @@ check "a stop aimed at 6.555 s is judged in its tenth" within_three_tries readba
 capture
 eye_box=$pixels
 turned_to_voice() { shows_text_but_not 166 202 240 && [ "$pixels" != "$eye_box" ]; }
+read -r cx cy < <(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
 xdotool mousemove $((cx + 8 + 120)) $((cy + 8 + 10)) click 1
 check "the voice page shows its prompt, nothing sky blue, before the trial" \
   poll 3 "the voice page's prompt" turned_to_voice

@@ -3,8 +3,7 @@
 # accessibility bus on it. Source it after x_session.sh (for check and
 # finish), then call start_weston.
 
-# Runs the calling script again inside a session bus of its own.
-[ -n "${WAYLAND_TEST_BUS:-}" ] || WAYLAND_TEST_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+. "$(dirname "${BASH_SOURCE[0]}")/accessibility_bus.sh"
 
 start_weston() {  # start_weston [--xwayland]: exports WAYLAND_DISPLAY, and DISPLAY for XWayland
   XDG_RUNTIME_DIR=$(mktemp -d)
@@ -30,10 +29,7 @@ start_weston() {  # start_weston [--xwayland]: exports WAYLAND_DISPLAY, and DISP
     [ -n "$display" ] || { cat "$weston_log" >&2; echo "weston started no XWayland" >&2; exit 1; }
     export DISPLAY=$display
   fi
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  bus_pid=$!
-  # Assistive technology is listening, as a switch-access user's desktop says.
-  for _ in $(seq 100); do "$switch_access" enable 2>/dev/null && break; sleep 0.05; done
+  start_accessibility_bus
   trap stop_weston EXIT
 }
 

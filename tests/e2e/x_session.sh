@@ -88,7 +88,7 @@ start_game() {  # start_game BINARY: sets game_pid and win
   game_pid=$!
   win=""
   framed() {
-    win=$(xdotool search --name 'ホ ル ミ ナ' 2>/dev/null | head -n1) && [ -n "$win" ] &&
+    win=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n1) && [ -n "$win" ] &&
       xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
   }
   poll 20 "the game window to appear with its frame" framed || abort "the game window never appeared"
@@ -142,6 +142,25 @@ timed_play() {
     xdotool key --clearmodifiers "$1" sleep "$pause" key --clearmodifiers "$2"
   fi
 }
+
+# The verdict box of the training pages, read off the screen. Pages start
+# 12, 31 into the window; the box stands at 136, 48 on both pages, 233 x 20.
+capture() {  # reads the verdict box into $pixels, one "R G B" line a pixel
+  local cx cy n
+  read -r cx cy < <(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+  pixels=$(import -window root -crop "233x20+$((cx + 12 + 136))+$((cy + 31 + 48))" +repage png:- 2>/dev/null |
+    convert png:- txt:- 2>/dev/null | sed -n 's/^[0-9]*,[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p')
+  n=$(grep -c . <<<"$pixels")
+  [ "$n" -eq $((233 * 20)) ] || abort "reading the verdict box off the screen gave $n pixels, not 233 x 20"
+}
+near() {  # near R G B: how many captured pixels lie near that colour
+  awk -v r="$1" -v g="$2" -v b="$3" 'function d(x, y) { return x > y ? x - y : y - x }
+    d($1, r) <= 24 && d($2, g) <= 24 && d($3, b) <= 24 { n++ } END { print n + 0 }' <<<"$pixels"
+}
+shows() { capture; [ "$(near "$@")" -ge 3 ]; }
+# The box shows dark text and none in the colour: the colour is seen to be
+# absent from a box that was read, not assumed absent from one that was not.
+shows_text_but_not() { capture; [ "$(near 0 0 0)" -ge 3 ] && [ "$(near "$@")" -lt 3 ]; }
 
 # Ends a game the test is done with, so that the next one starts alone.
 stop_game() {
