@@ -28,3 +28,8 @@ ClockFormat ClockFormatFromPattern(std::string_view pattern);
 // the designators come already in the format's case.
 std::string FormatClock(const ClockFormat& format, int hour, int minute, int second, std::string_view am,
                         std::string_view pm);
+
+// The text with its digits 0 to 9 written in the locale's own digits, given
+// by its zero in UTF-8 ("٠" for Arabic-Indic, "۰" for Persian): the nine
+// digits after the zero follow it in Unicode in every script Unicode has.
+std::string InLocaleDigits(std::string_view text, std::string_view zero);

@@ -14,12 +14,14 @@ struct TimeOfDay {
     int second = 0;
 };
 
-// How the player's locale writes the clock: the format, and its morning and
-// afternoon designators already in the format's case.
+// How the player's locale writes the clock: the format, its morning and
+// afternoon designators already in the format's case, and its zero digit in
+// UTF-8, after which its other nine digits follow.
 struct ClockLocale {
     ClockFormat format;
     std::string am;
     std::string pm;
+    std::string zero = "0";
 };
 
 // What the window needs of the platform it runs on. Each front end gives one.

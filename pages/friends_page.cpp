@@ -75,7 +75,9 @@ void TForm1::ShowClock()
 {
     const TimeOfDay now = platform_.LocalTime();
     const ClockLocale& clock = clock_locale_;
-    ShowOnClockRow(Label28, "現在の時刻 : " + FormatClock(clock.format, now.hour, now.minute, now.second, clock.am, clock.pm));
+    // In the locale's digits, as the date beside it is written.
+    const std::string time = FormatClock(clock.format, now.hour, now.minute, now.second, clock.am, clock.pm);
+    ShowOnClockRow(Label28, "現在の時刻 : " + InLocaleDigits(time, clock.zero));
 }
 
 void TForm1::Timer1Timer()

@@ -50,4 +50,12 @@ TEST(ClockFormat, OddPatternsStillGiveAReadableClock)
     EXPECT_EQ(Clock("h:mm AP", 13, 0, 0, "", ""), "1:00:00");
 }
 
+TEST(ClockFormat, TheLocalesOwnDigits)
+{
+    EXPECT_EQ(InLocaleDigits("12:29:32 م", "٠"), "١٢:٢٩:٣٢ م");
+    EXPECT_EQ(InLocaleDigits("9:05:07", "۰"), "۹:۰۵:۰۷") << "Persian";
+    EXPECT_EQ(InLocaleDigits("21:48:58", "०"), "२१:४८:५८") << "Devanagari, three bytes a digit";
+    EXPECT_EQ(InLocaleDigits("9:05:07 PM", "0"), "9:05:07 PM");
+}
+
 }  // namespace

@@ -92,6 +92,10 @@ TEST(Form, TheClockTicksInTheLocalesFormatAndItsRowKeepsInsideThePage)
     form.LocaleChanged();
     form.Timer1Timer();
     EXPECT_EQ(form.Label28->Left(), 352) << "a short text stands where the layout puts it";
+    window.platform.clock.zero = "٠";
+    form.LocaleChanged();
+    form.Timer1Timer();
+    EXPECT_EQ(form.Label28->Text(), "現在の時刻 : ٢١:٤٨:٥٨") << "in the locale's digits";
 }
 
 TEST(Form, AnErrorOfAnyKindLeavingAHandlerIsReportedWithItsFullStop)
