@@ -1,7 +1,8 @@
 #include "window/layout_font.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QStringList>
 
 namespace {
@@ -38,5 +39,9 @@ QFont LayoutFont(int pixels, bool bold)
 
 bool LayoutFaceInstalled()
 {
-    return LayoutFaces().contains(QFontInfo(LayoutFont(12)).family());
+    // By the database, not by the name the font resolves to: fontconfig gives
+    // a face its name in the locale's language first, so under a Japanese
+    // locale IPA P Gothic resolves as "IPA Pゴシック", and the database
+    // knows it by every one of its names.
+    return std::ranges::any_of(LayoutFaces(), [](const QString& face) { return QFontDatabase::hasFamily(face); });
 }

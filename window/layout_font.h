@@ -6,6 +6,6 @@
 // nearest proportional Japanese Gothic face there is.
 QFont LayoutFont(int pixels, bool bold = false);
 
-// Whether the face the window's font resolves to is one of the Japanese
-// Gothic faces; without one, every caption is a row of boxes.
+// Whether one of the layout's Japanese Gothic faces is installed; without
+// one, every caption is a row of boxes.
 bool LayoutFaceInstalled();

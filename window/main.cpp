@@ -8,6 +8,10 @@
 #include "window/font_warmup.h"
 #include "window/layout_font.h"
 #include "window/tform1.h"
+#ifdef HORUMINA_X11_AND_WAYLAND
+#include "window/display_check.h"
+#include "window/x11_title.h"
+#endif
 
 namespace {
 
@@ -32,6 +36,12 @@ int main(int argc, char* argv[])
     }
     if (!start.platform.empty())
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(start.platform));
+#ifdef HORUMINA_X11_AND_WAYLAND
+    if (const auto problem = WindowSystemProblem(start.platform.empty() ? ChosenPlatforms(argc, argv) : start.platform)) {
+        std::fprintf(stderr, "horumina: %s\n", problem->c_str());
+        return 1;
+    }
+#endif
 
     FontConfigWarmUp fonts;
     QApplication application(argc, argv);
@@ -50,5 +60,8 @@ int main(int argc, char* argv[])
                    stderr);
     SteadyTickSource ticks;
     TForm1 Form1(ticks, TForm1::Showing::BeforeTabs);
+#ifdef HORUMINA_X11_AND_WAYLAND
+    TypeTitleAsUtf8(Form1);
+#endif
     return application.exec();
 }

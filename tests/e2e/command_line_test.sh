@@ -15,6 +15,9 @@ check "and says what is missing in one line (got: $out)" \
 # A display that is named but not there, or a window system Qt does not
 # have: one line that names it, and status 1.
 runtime=$(mktemp -d)
+# An X display number no server of the machine has taken.
+dead=57
+while [ -e "/tmp/.X11-unix/X$dead" ] || [ -e "/tmp/.X$dead-lock" ]; do dead=$((dead + 1)); done
 cannot_open() {  # cannot_open "what" NAME... -- command...: every NAME in one line, status 1
   local what=$1 names=() out rc
   shift
@@ -28,9 +31,9 @@ cannot_open() {  # cannot_open "what" NAME... -- command...: every NAME in one l
   done
   check "$what: gives no advice to reinstall" [ -z "$(grep -i reinstall <<<"$out")" ]
 }
-cannot_open "a dead X display" :57 -- no_display env DISPLAY=:57 "$game"
+cannot_open "a dead X display" ":$dead" -- no_display env DISPLAY=":$dead" "$game"
 cannot_open "a dead Wayland display" wayland-gone -- no_display env WAYLAND_DISPLAY=wayland-gone "$game"
-cannot_open "both dead" :57 wayland-gone -- no_display env DISPLAY=:57 WAYLAND_DISPLAY=wayland-gone "$game"
+cannot_open "both dead" ":$dead" wayland-gone -- no_display env DISPLAY=":$dead" WAYLAND_DISPLAY=wayland-gone "$game"
 cannot_open "an unknown window system" bogus -- no_display env QT_QPA_PLATFORM=bogus "$game"
 rm -rf "$runtime"
 
