@@ -21,7 +21,6 @@ id "$player" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/s
 runtime=$(mktemp -d)
 chown "$player" "$runtime"
 chmod 700 "$runtime"
-shots=$(mktemp -d)
 cat >"$runtime/config" <<CONF
 output HEADLESS-1 mode 1024x768 position 0 0
 xwayland enable
@@ -31,7 +30,7 @@ stop_sway() {
   [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
   kill "${bus_pid:-}" "${sway_pid:-}" 2>/dev/null
   wait 2>/dev/null
-  rm -rf "$runtime" "$shots"
+  rm -rf "$runtime" "$shots_dir"
 }
 trap stop_sway EXIT
 runuser -u "$player" -- env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" WLR_BACKENDS=headless \
@@ -44,35 +43,16 @@ WAYLAND_DISPLAY=$(ls "$runtime"/wayland-* | grep -v lock | head -n1)
 DISPLAY=$(cat "$runtime/display")
 start_accessibility_bus
 
-# A screenshot of the output once two in a row agree, so that nothing is
-# caught half drawn.
-shot=0
-steady_grim() {
-  local previous="" next
-  for _ in $(seq 50); do
-    shot=$((shot + 1))
-    next=$shots/$shot.png
-    grim "$next" 2>/dev/null || { sleep 0.1; continue; }
-    if [ -n "$previous" ] && [ "$(compare -metric AE "$previous" "$next" null: 2>&1)" = 0 ]; then
-      echo "$next"
-      return
-    fi
-    previous=$next
-    sleep 0.1
-  done
-  abort "no steady screenshot of sway's output"
-}
-
-empty=$(steady_grim)
+empty=$(steady_shot grim)
 game_log=$(mktemp)
 XDG_RUNTIME_DIR=$runtime env -u QT_QPA_PLATFORM "$game" >"$game_log" 2>&1 &
 game_pid=$!
 button='透明化 (Win2000/XP 以上)'
 check "the game's button is on the accessibility bus" "$switch_access" press "$button" 0
 check "the game plays through XWayland" [ -n "$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null)" ]
-before=$(steady_grim)
+before=$(steady_shot grim)
 check "three presses go through the accessibility bus" "$switch_access" press "$button" 3
-after=$(steady_grim)
+after=$(steady_shot grim)
 read -r _ changed _ blended < <("$blend_count" "$empty" "$before" "$after" 210)
 echo "pixels changed: ${changed:-none}, of them blended at 210 of 255: ${blended:-none}"
 check "at least 80000 pixels of the window change (${changed:-none})" [ "${changed:-0}" -ge 80000 ]

@@ -76,6 +76,7 @@ stop_session() {
   [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
   kill "$wm_pid" "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
+  rm -rf "$shots_dir"
 }
 
 . "$(dirname "${BASH_SOURCE[0]}")/frame_geometry.sh"
@@ -161,6 +162,25 @@ shows() { capture; [ "$(near "$@")" -ge 3 ]; }
 # The box shows dark text and none in the colour: the colour is seen to be
 # absent from a box that was read, not assumed absent from one that was not.
 shows_text_but_not() { capture; [ "$(near 0 0 0)" -ge 3 ] && [ "$(near "$@")" -lt 3 ]; }
+
+# steady_shot SHOOTER...: runs SHOOTER with the path of a new PNG added until
+# two shots in a row agree, so that nothing is caught half drawn, and prints
+# the path of the last; fails the test when the screen never holds still.
+shots_dir=$(mktemp -d)
+steady_shot() {
+  local previous="" next
+  for _ in $(seq 50); do
+    next=$(mktemp -p "$shots_dir" XXXXXX.png)
+    if "$@" "$next" 2>/dev/null && [ -n "$previous" ] &&
+      [ "$(compare -metric AE "$previous" "$next" null: 2>&1)" = 0 ]; then
+      echo "$next"
+      return
+    fi
+    previous=$next
+    sleep 0.1
+  done
+  abort "the screen never held still for two shots"
+}
 
 # Ends a game the test is done with, so that the next one starts alone.
 stop_game() {

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The built game on GNOME's compositor, mutter, nested in a private X server,
+# on native Wayland where Qt draws the window's title bar itself. Read off
+# shots of the X server: the title bar offers no maximise button, fades with
+# the window, and the error box opens over the window as its modal child.
+#
+#   gnome_test.sh GAME SWITCH_ACCESS BLEND_COUNT
+set -u
+game=$1 switch_access=$2 blend_count=$3
+SCREEN_SIZE=1280x800
+. "$(dirname "$0")/x_session.sh"
+. "$(dirname "$0")/accessibility_bus.sh"
+command -v mutter >/dev/null || abort "mutter is not installed (dev/setup installs it)"
+start_session
+start_accessibility_bus
+export XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
+stop_gnome() {
+  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
+  kill "${bus_pid:-}" "${mutter_pid:-}" 2>/dev/null
+  stop_session
+  rm -rf "$XDG_RUNTIME_DIR"
+}
+trap stop_gnome EXIT
+MUTTER_DEBUG_DUMMY_MODE_SPECS=1200x760 mutter --nested --wayland --no-x11 --wayland-display=wayland-gnome \
+  >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
+mutter_pid=$!
+poll 20 "mutter to open its Wayland display" test -S "$XDG_RUNTIME_DIR/wayland-gnome" ||
+  { cat "$XDG_RUNTIME_DIR/mutter.log" >&2; abort "mutter did not start"; }
+# mutter's output is a window of the X server's, where openbox puts it; the
+# shots are of the whole X screen.
+shoot() { import -window root "$1"; }
+crop() {  # crop SHOT W H X Y: prints the path of that part of the shot
+  local part=${1%.png}-$2x$3+$4+$5.png
+  convert "$1" -crop "$2x$3+$4+$5" +repage "$part" && echo "$part"
+}
+empty=$(steady_shot shoot)
+
+game_log=$(mktemp)
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-gnome "$game" >"$game_log" 2>&1 &
+game_pid=$!
+button='透明化 (Win2000/XP 以上)'
+"$switch_access" press "$button" 0 || abort "the game never came on the accessibility bus"
+before=$(steady_shot shoot)
+# The window, title bar and border included: what it changed on the screen.
+read -r bw bh bx by < <(compare "$empty" "$before" -compose src -highlight-color white -lowlight-color black png:- 2>/dev/null |
+  convert png:- -trim -format '%w %h %X %Y' info: | tr -d '+')
+[ -n "$by" ] && [ "$bw" -ge 494 ] && [ "$bh" -ge 265 ] || abort "the game's window is not on the screen (found ${bw}x${bh})"
+border=$(((bw - 494) / 2))
+title=$((bh - 265 - 2 * border))
+echo "window at $bx,$by, ${bw}x${bh}: border $border, title bar $title px" >&2
+[ "$title" -ge 16 ] || abort "the window has no title bar of its own ($title px)"
+
+# The buttons stand at the right of the title bar: count the marks drawn there,
+# runs of columns with dark pixels.
+marks=$(convert "$(crop "$before" 100 "$title" $((bx + bw - border - 100)) $((by + border)))" txt:- |
+  sed -n 's/^\([0-9]*\),[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4/p' |
+  awk '$2 + $3 + $4 < 300 {dark[$1] = 1} END {for (x = 0; x < 100; x++) {if (dark[x] && !dark[x - 1] && !dark[x - 2] && !dark[x - 3]) n++}; print n + 0}')
+check "the title bar offers one button, close ($marks marks at its right end)" [ "$marks" = 1 ]
+
+# The fading reaches the title bar: the part of it between the icon and the
+# caption blends over the desktop as the rest of the window does.
+check "three presses go through the accessibility bus" "$switch_access" press "$button" 3
+faded=$(steady_shot shoot)
+strip() { crop "$1" 120 $((title - 8)) $((bx + border + 40)) $((by + border + 4)); }
+read -r _ changed _ blended < <("$blend_count" "$(strip "$empty")" "$(strip "$before")" "$(strip "$faded")" 210)
+check "the title bar blends over the desktop at 210 of 255 ($blended of $((120 * (title - 8))) pixels, $changed changed)" \
+  [ "${blended:-0}" -ge $((120 * (title - 8) / 2)) ]
+
+# A target that is no number gives the error box at the start.
+changed_over_window() {  # changed_over_window SHOT SHOT: pixels that differ over the window
+  compare -metric AE "$(crop "$1" "$bw" "$bh" "$bx" "$by")" "$(crop "$2" "$bw" "$bh" "$bx" "$by")" null: 2>&1
+}
+xdotool mousemove $((bx + border + 430)) $((by + border + title + 18)) click 1   # the Friends Game's tab
+xdotool mousemove $((bx + border + 70)) $((by + border + title + 58)) click 1 key ctrl+a type x   # its target
+# A caret blinks in the page from here on: the shots are single ones, and
+# the box is seen by how much of the window it changes.
+shot_now() { local f; f=$(mktemp -p "$shots_dir" XXXXXX.png) && shoot "$f" && echo "$f"; }
+typed=$(shot_now)
+[ "$(changed_over_window "$faded" "$typed")" -ge 20000 ] || abort "the Friends Game page never came to the front"
+"$switch_access" press 'スタート (S)' &   # answered once the box is closed
+box_over_window() { error=$(shot_now) && [ "$(changed_over_window "$error" "$typed")" -ge 20000 ]; }
+check "the error box shows over the window" poll 5 "the error box over the window" box_over_window
+all=$(compare -metric AE "$error" "$typed" null: 2>&1)
+inside=$(changed_over_window "$error" "$typed")
+echo "after the error: $inside pixels changed over the window, $((all - inside)) beside it" >&2
+check "and nowhere beside it ($((all - inside)) pixels)" [ $((all - inside)) -le 500 ]
+check "the game still runs" kill -0 "$game_pid"
+finish
