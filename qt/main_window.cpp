@@ -56,6 +56,7 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
         show();
     }
     BuildPages();
+    qApp->installEventFilter(this);
     Form1.Create();
     // Qt's own focus chain follows the pages' tab order too, for whatever
     // walks it (a screen reader among them).
@@ -64,7 +65,6 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
         for (std::size_t i = 1; i < order.size(); ++i)
             QWidget::setTabOrder(WidgetOf(order[i - 1].control), WidgetOf(order[i].control));
     }
-    qApp->installEventFilter(this);
     if (Control* first = Form1.FirstFocus())
         WidgetOf(first)->setFocus(Qt::TabFocusReason);
 }
