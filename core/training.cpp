@@ -7,13 +7,14 @@ namespace {
 
 std::string Counts(std::int32_t count, const char* suffix) { return std::to_string(count) + suffix; }
 
-// A run pays more the longer it lasts; a miss costs points, but never takes
-// the score below the trial's floor by this rule.
-void PayForRun(GameState& state, std::int32_t combo, int per_hit_in_run, int floor, int miss_cost)
+// A run pays more the longer it lasts; a miss costs points only while the
+// score is above the trial's threshold, and may then take it below: the
+// voice trial's miss takes 6 points to 3.
+void PayForRun(GameState& state, std::int32_t combo, int per_hit_in_run, int threshold, int miss_cost)
 {
     if (combo != 0)
         SaturatingAdd(state.Points, std::int64_t{combo} * per_hit_in_run);
-    else if (state.Points > floor)
+    else if (state.Points > threshold)
         SaturatingAdd(state.Points, -miss_cost);
 }
 

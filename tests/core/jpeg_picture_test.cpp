@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -95,14 +94,10 @@ TEST(JpegPicture, AHugeClaimedSizeIsRejectedBeforeDecompressing)
 {
     const std::vector<std::uint8_t> jpeg = HugeProgressiveHeader();
     const long peak_before = PeakRssKiB();
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(DecodeJpeg(jpeg));
-    const auto took = std::chrono::steady_clock::now() - start;
-    // Decompressing would first fill coefficient buffers of about 4.6 GB,
-    // which takes many seconds; rejecting the header takes well under a
-    // millisecond.
+    // Decompressing would first fill coefficient buffers of about 4.6 GB;
+    // rejecting the header takes next to nothing.
     EXPECT_LT(PeakRssKiB() - peak_before, 64 * 1024) << "peak RSS grew, in KiB";
-    EXPECT_LT(took, std::chrono::seconds(1));
 }
 
 }  // namespace

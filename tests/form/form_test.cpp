@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/training.h"
+#include "form/fake_front_end.h"
+#include "pages/pages.h"
+
+namespace {
+
+TEST(Form, EveryRowBuildsItsOwnMemberAndEveryEditAndButtonTakesTheFocus)
+{
+    FakeFrontEnd window;
+    std::set<std::string> names;
+    std::set<const Control*> members;
+    for (std::size_t page = 0; page < Pages().size(); ++page) {
+        std::set<int> places;
+        for (const ControlRow& row : Pages()[page].rows) {
+            EXPECT_TRUE(names.insert(row.name).second) << row.name << " has two rows";
+            const Control* built = std::visit([&](auto m) -> const Control* { return window.form.*m; }, row.member);
+            ASSERT_NE(built, nullptr) << row.name;
+            EXPECT_TRUE(members.insert(built).second) << row.name << " shares its member with another row";
+            if (DrawnOnPage(row)) {
+                EXPECT_EQ(row.tab_order, -1) << row.name;
+                continue;
+            }
+            EXPECT_GE(row.tab_order, 0) << row.name << " could take the focus but has no place in the tab order";
+            EXPECT_TRUE(places.insert(row.tab_order).second) << row.name << " shares its place in the tab order";
+        }
+        EXPECT_EQ(window.form.TabOrder(int(page)).size(), places.size());
+    }
+    EXPECT_EQ(names.size(), 60u) << "the five pages hold sixty controls";
+}
+
+TEST(Form, CreationStartsTheClockWritesThePromptAndTheCounterAndTakesTheTitle)
+{
+    FakeFrontEnd window;
+    TForm1& form = window.form;
+    EXPECT_EQ(form.Timer1->Interval(), 1000);
+    EXPECT_EQ(form.Timer2->Interval(), 0);
+    EXPECT_EQ(form.Timer3->Interval(), 0);
+    EXPECT_EQ(form.Edit1->Text(), EyePrompt);
+    EXPECT_EQ(form.State.OpacityCounter, 230);
+    EXPECT_EQ(form.Label27->Text(), "日付 : 2026/12/09");
+    EXPECT_EQ(form.Label28->Text(), "現在の時刻 : 9:05:07");
+    EXPECT_EQ(form.Title, "Horumina");
+    EXPECT_TRUE(window.platform.errors.empty());
+    EXPECT_EQ(form.FirstFocus(), form.Button1);
+}
+
+TEST(Form, AClockTimerThePlatformRefusesIsReportedAndTheStartGoesOn)
+{
+    FakeFrontEnd window(/*refuse_timers=*/true);
+    ASSERT_EQ(window.platform.errors.size(), 1u);
+    EXPECT_EQ(window.platform.errors[0], "Horumina|タイマーを取得できません.");
+    EXPECT_EQ(window.form.Edit1->Text(), EyePrompt) << "the creation handler ran all the same";
+    window.Click(window.form.Button1);
+    EXPECT_EQ(window.platform.errors.size(), 2u) << "a trial's timer refused is the same error";
+}
+
+TEST(Form, TheCloseButtonClosesAndTheTranslucencyButtonStepsTheOpacity)
+{
+    FakeFrontEnd window;
+    TForm1& form = window.form;
+    window.Click(form.Button11);
+    EXPECT_EQ(window.platform.opacity, 230);
+    window.Click(form.Button11);
+    EXPECT_EQ(window.platform.opacity, 220);
+    window.notebook.index = 2;
+    window.Click(form.BitBtn1);
+    EXPECT_EQ(window.platform.closes, 1);
+}
+
+TEST(Form, TheClockTicksInTheLocalesFormatAndItsRowKeepsInsideThePage)
+{
+    FakeFrontEnd window;
+    TForm1& form = window.form;
+    window.platform.time = {21, 48, 58};
+    window.platform.clock = {{true, true, ".", true, DesignatorCase::AsTheLocaleWritesIt}, "午前", "午後"};
+    window.platform.today = "2027/01/01";
+    form.Timer1Timer();
+    EXPECT_EQ(form.Label28->Text(), "現在の時刻 : 21:48:58") << "the format read at start holds until the locale changes";
+    form.LocaleChanged();
+    form.Timer1Timer();
+    const std::string clock = "現在の時刻 : 午後 09.48.58";
+    EXPECT_EQ(form.Label28->Text(), clock);
+    EXPECT_EQ(form.Label27->Text(), "日付 : 2026/12/09") << "the date keeps the day the game started";
+    const int width = int(clock.size()) * FakeLabel::PixelsPerByte;
+    ASSERT_GT(width, PageWidth - 352) << "the text must be too long to stand at the designed left";
+    EXPECT_EQ(form.Label28->Left(), PageWidth - width) << "its right end at the page's edge";
+    window.platform.clock = {};
+    form.LocaleChanged();
+    form.Timer1Timer();
+    EXPECT_EQ(form.Label28->Left(), 352) << "a short text stands where the layout puts it";
+}
+
+TEST(Form, AnErrorOfAnyKindLeavingAHandlerIsReportedWithItsFullStop)
+{
+    FakeFrontEnd window;
+    TForm1& form = window.form;
+    window.notebook.index = 4;
+    form.Edit12->SetText("<b>");
+    window.Click(form.Button10);
+    ASSERT_EQ(window.platform.errors.size(), 1u);
+    EXPECT_EQ(window.platform.errors[0], "Horumina|'<b>' は整数ではありません.") << "the text exactly as typed";
+}
+
+}  // namespace
