@@ -31,6 +31,7 @@ inline QWidget* WidgetOf(Control* control) { return dynamic_cast<QWidget*>(contr
 // The colour a layout value names, with system colours taken from the palette.
 QColor ToQColor(ColourValue colour, const QPalette& palette);
 
+// The form's UTF-8 as Qt's text, NULs and all.
 QString FromUtf8(std::string_view text);
 
 // Static text on the page background, painting its whole box first.
