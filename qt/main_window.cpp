@@ -9,19 +9,12 @@
 #include "form/placement.h"
 #include "pages/pages.h"
 #include "qt/control_factory.h"
+#include "qt/frame_watch.h"
 #include "qt/controls.h"
 #include "qt/layout_font.h"
 #include "qt/timed_phase.h"
 #include "qt/timer.h"
 #include "qt/wayland_native.h"
-
-namespace {
-// How often, and how many times at most, to look for the window manager's
-// frame, and for how many looks after it came to keep the frame centred.
-constexpr int FrameCheckMs = 10;
-constexpr int FrameChecks = 500;
-constexpr int SettleChecks = 30;
-}  // namespace
 
 MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, *this)
 {
@@ -46,8 +39,6 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     Form1.TabbedNotebook1 = TabbedNotebook1;
     // Translucency is on from the start, at fully opaque.
     PrepareTranslucency();
-    frame_watch_.setInterval(FrameCheckMs);
-    connect(&frame_watch_, &QTimer::timeout, this, &MainWindow::WatchForFrame);
     // Shown before the tabs are measured and the pages built, so that the
     // window system maps the window while the rest is made; nothing is
     // painted before the constructor returns.
@@ -132,28 +123,34 @@ void MainWindow::showEvent(QShowEvent* event)
         // area's: the window manager then keeps the frame's corner where it
         // was asked for, whatever frame it draws.
         windowHandle()->setFramePosition(CentredFramePosition(QMargins()));
-        // The frame's size is known only once the window manager has framed
-        // the window, a moment after it is shown: centre it again then.
-        frame_watch_.start();
+        // On X11 the frame's size is known only once the window manager has
+        // framed the window, a moment after it is shown: centre it again as
+        // each step of the framing is reported. Elsewhere the frame is known
+        // at once.
+        frame_watch_ = std::make_unique<FrameWatch>(windowHandle(), [this] { PlaceByFrame(); });
+        if (!frame_watch_->Start())
+            PlaceByFrame();
     }
     QWidget::showEvent(event);
 }
 
-void MainWindow::WatchForFrame()
+void MainWindow::PlaceByFrame()
 {
-    ++frame_checks_;
     // Read from the window system each time. The widget's own idea of its
     // frame is cached on its first move and is not refreshed if the window
     // manager frames the window without moving it, so it may show no frame
     // for good.
     const QMargins frame = windowHandle()->frameMargins();
-    if (!frame.isNull()) {
-        ++framed_checks_;
-        // Asked of the window system every time, whatever Qt believes the
-        // position is: a window manager still busy framing the window may
-        // pass over a move.
-        windowHandle()->setFramePosition(CentredFramePosition(frame));
-    }
-    if (framed_checks_ >= SettleChecks || frame_checks_ >= FrameChecks)
-        frame_watch_.stop();
+    if (frame.isNull())
+        return;
+    if (frame_watch_)
+        frame_watch_->FrameSeen();
+    // Asked again whenever the frame stands anywhere else or has changed,
+    // whatever was asked before: a window manager still busy framing the
+    // window may pass over a move.
+    const QPoint centred = CentredFramePosition(frame);
+    if (centred == windowHandle()->framePosition() && frame == placed_by_)
+        return;
+    placed_by_ = frame;
+    windowHandle()->setFramePosition(centred);
 }

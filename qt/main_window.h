@@ -13,6 +13,7 @@
 #include "form/tform1.h"
 #include "qt/notebook.h"
 
+class FrameWatch;
 class QGraphicsOpacityEffect;
 class QKeyEvent;
 
@@ -63,13 +64,12 @@ private:
     bool HandleKey(const QKeyEvent& key);
     void ShowErrorBox(const QString& title, const QString& text);
     QPoint CentredFramePosition(const QMargins& frame) const;
-    void WatchForFrame();
+    void PlaceByFrame();
     void PrepareTranslucency();
 
     bool centred_ = false;
-    QTimer frame_watch_;
-    int frame_checks_ = 0;
-    int framed_checks_ = 0;
+    std::unique_ptr<FrameWatch> frame_watch_;
+    QMargins placed_by_;  // the frame the window was last placed by
     // The opacity the window draws itself at, where the platform has no
     // per-window opacity of its own; null where it has.
     QGraphicsOpacityEffect* drawn_opacity_ = nullptr;
