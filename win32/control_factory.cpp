@@ -1,5 +1,7 @@
 #include "win32/control_factory.h"
 
+#include <algorithm>
+
 #include "form/tform1.h"
 #include "win32/colours.h"
 #include "win32/cursors.h"
@@ -164,7 +166,7 @@ private:
 template <class Interface>
 class Win32PushButton : public Win32Control<Interface> {
 public:
-    Win32PushButton(TForm1& form, const ControlRow& row, HWND page, HFONT font, const LayoutScale& scale, DWORD kind)
+    Win32PushButton(const ControlRow& row, HWND page, TForm1& form, HFONT font, const LayoutScale& scale, DWORD kind)
         : form_(form), click_(row.click), cursor_(CursorOf(row.cursor))
     {
         this->Adopt(MakeChild(L"BUTTON", row, row.text, kind | WS_TABSTOP, 0, scale.ToScreen(row.box), page, font));
@@ -187,8 +189,8 @@ private:
 // pixels apart, the pair centred on the button's face.
 class Win32BitmapButton final : public Win32PushButton<BitmapButton> {
 public:
-    Win32BitmapButton(TForm1& form, const ControlRow& row, HWND page, HFONT font, const LayoutScale& scale)
-        : Win32PushButton(form, row, page, font, scale, BS_OWNERDRAW), font_(font), gap_(scale.ToScreen(4))
+    Win32BitmapButton(const ControlRow& row, HWND page, TForm1& form, HFONT font, const LayoutScale& scale)
+        : Win32PushButton(row, page, form, font, scale, BS_OWNERDRAW), font_(font), gap_(scale.ToScreen(4))
     {
     }
 
@@ -251,53 +253,57 @@ private:
 
 Win32ControlFactory::Win32ControlFactory(TForm1& form, std::span<const HWND> pages, FontCache& fonts,
                                          const LayoutScale& scale)
-    : form_(form), pages_(pages), fonts_(fonts), scale_(scale), drawn_on_page_(pages.size())
+    : form_(form), pages_(pages), fonts_(fonts), scale_(scale), stacks_(pages.size())
 {
-}
-
-void Win32ControlFactory::LayOnPage(int page) const
-{
-    const std::vector<HWND>& drawn = drawn_on_page_[std::size_t(page)];
-    for (auto window = drawn.rbegin(); window != drawn.rend(); ++window)
-        SetWindowPos(*window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 template <class Made, class... Arguments>
-Made* Win32ControlFactory::Keep(Arguments&&... arguments)
+Made* Win32ControlFactory::Keep(int page, const ControlRow& row, Arguments&&... arguments)
 {
-    auto made = std::make_unique<Made>(std::forward<Arguments>(arguments)...);
+    auto made = std::make_unique<Made>(row, pages_[std::size_t(page)], std::forward<Arguments>(arguments)...);
     Made* kept = made.get();
+    stacks_[std::size_t(page)].push_back({kept->Handle(), DrawnOnPage(row), row.tab_order});
     made_.push_back(std::move(made));
     return kept;
 }
 
+void Win32ControlFactory::StackPage(int page) const
+{
+    std::vector<Stacked> top_down = stacks_[std::size_t(page)];
+    std::stable_sort(top_down.begin(), top_down.end(), [](const Stacked& a, const Stacked& b) {
+        if (a.drawn_on_page != b.drawn_on_page)
+            return !a.drawn_on_page;
+        return a.drawn_on_page ? false : a.tab_order < b.tab_order;
+    });
+    // Labels and pictures stand in the layout's order; later rows go higher.
+    const auto labels = std::find_if(top_down.begin(), top_down.end(), [](const Stacked& s) { return s.drawn_on_page; });
+    std::reverse(labels, top_down.end());
+    for (const Stacked& stacked : top_down)
+        SetWindowPos(stacked.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 Label* Win32ControlFactory::MakeLabel(int page, const ControlRow& row)
 {
-    Win32Label* label = Keep<Win32Label>(row, pages_[std::size_t(page)], fonts_, scale_);
-    drawn_on_page_[std::size_t(page)].push_back(label->Handle());
-    return label;
+    return Keep<Win32Label>(page, row, fonts_, scale_);
 }
 
 EditBox* Win32ControlFactory::MakeEditBox(int page, const ControlRow& row)
 {
-    return Keep<Win32EditBox>(row, pages_[std::size_t(page)], fonts_, scale_);
+    return Keep<Win32EditBox>(page, row, fonts_, scale_);
 }
 
 Button* Win32ControlFactory::MakeButton(int page, const ControlRow& row)
 {
-    return Keep<Win32PushButton<Button>>(form_, row, pages_[std::size_t(page)], fonts_.Font(row.font.pixels, row.font.bold),
-                                         scale_, DWORD(BS_PUSHBUTTON));
+    return Keep<Win32PushButton<Button>>(page, row, form_, fonts_.Font(row.font.pixels, row.font.bold), scale_,
+                                         DWORD(BS_PUSHBUTTON));
 }
 
 BitmapButton* Win32ControlFactory::MakeBitmapButton(int page, const ControlRow& row)
 {
-    return Keep<Win32BitmapButton>(form_, row, pages_[std::size_t(page)], fonts_.Font(row.font.pixels, row.font.bold),
-                                   scale_);
+    return Keep<Win32BitmapButton>(page, row, form_, fonts_.Font(row.font.pixels, row.font.bold), scale_);
 }
 
 Picture* Win32ControlFactory::MakePicture(int page, const ControlRow& row)
 {
-    Win32Picture* picture = Keep<Win32Picture>(row, pages_[std::size_t(page)], scale_);
-    drawn_on_page_[std::size_t(page)].push_back(picture->Handle());
-    return picture;
+    return Keep<Win32Picture>(page, row, scale_);
 }

@@ -27,18 +27,27 @@ public:
     BitmapButton* MakeBitmapButton(int page, const ControlRow& row) override;
     Picture* MakePicture(int page, const ControlRow& row) override;
 
-    // Once a page is built: its labels and picture go beneath every edit box
-    // and button, a later row's over an earlier one's, as the layout draws them.
-    void LayOnPage(int page) const;
+    // Once a page is built, stacks its windows: the edit boxes and buttons on
+    // top in tab order, which is the order a screen reader walks them in, and
+    // beneath them the labels and the picture, a later row's over an earlier
+    // one's, as the layout draws them.
+    void StackPage(int page) const;
 
 private:
+    // Each made control, kept for the form's life and placed in its page's stack.
     template <class Made, class... Arguments>
-    Made* Keep(Arguments&&... arguments);
+    Made* Keep(int page, const ControlRow& row, Arguments&&... arguments);
+
+    struct Stacked {
+        HWND window;
+        bool drawn_on_page;
+        int tab_order;
+    };
 
     TForm1& form_;
     std::span<const HWND> pages_;
     FontCache& fonts_;
     const LayoutScale& scale_;
     std::vector<std::unique_ptr<ChildWindow>> made_;
-    std::vector<std::vector<HWND>> drawn_on_page_;
+    std::vector<std::vector<Stacked>> stacks_;
 };

@@ -61,14 +61,13 @@ MainWindow::MainWindow(TForm1& form, Win32Platform& platform, const LayoutScale&
     Register(MainClass, MainProcedure, LoadCursorW(nullptr, IDC_CROSS));
     MakeApplicationWindow();
     MakeMainWindow();
-    platform_.SetWindows(application_, main_);
 
     notebook_ = std::make_unique<Win32Notebook>(main_, form_, fonts_, scale_);
     form_.TabbedNotebook1 = notebook_.get();
     controls_ = std::make_unique<Win32ControlFactory>(form_, notebook_->Pages(), fonts_, scale_);
     for (int page = 0; page < int(::Pages().size()); ++page) {
         BuildPage(form_, *controls_, page);
-        controls_->LayOnPage(page);
+        controls_->StackPage(page);
     }
     notebook_->SetPageIndex(0);
     form_.Create();
