@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The Windows program's windows as a screen reader reads them, under Wine in
+# a real X session: every control of every page against the page tables,
+# the frame, the owner and the title, the focus at start (table_check); then
+# the translucency steps as the window manager sees them, and Alt+F4 ending
+# the program with exit code 0.
+#   windows_test.sh GAME LISTER START_SHOWN TABLE_CHECK
+set -uo pipefail
+. "$(dirname "$0")/game_session.sh"
+windows_programs "$1" "$2" "$3"
+table_check_exe=$4
+[ -s "$table_check_exe" ] || abort "$table_check_exe is missing"
+
+start_wine_session
+start_windows_game
+read -r desktop_w desktop_h < <(desktop_size)
+list_game || abort "the game's windows are gone"
+table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" "$desktop_w" "$desktop_h")
+check "every window as the tables and the layout say" test $? -eq 0
+printf '%s\n' "$table_report" | grep -v '^$' >&2
+
+# The window manager learns the window's opacity from Wine as
+# _NET_WM_WINDOW_OPACITY, 0xffffffff for opaque; fully opaque it may drop it.
+opacity() { xprop -id "$win" _NET_WM_WINDOW_OPACITY | sed -n 's/.*= //p'; }
+opacity_is() {  # opacity_is ALPHA
+  local want=$(($1 * 0xffffffff / 255)) got
+  got=$(opacity)
+  [ "${got:-4294967295}" = "$want" ] || { echo "opacity ${got:-none}, expected $want ($1 of 255)" >&2; return 1; }
+}
+activate
+check "opaque at start" opacity_is 255
+# From Button1, which has the focus at start, Tab reaches the transparency
+# button past the stop button; Space clicks it.
+xdotool key --clearmodifiers Tab Tab
+check "the focus on the transparency button" focused_on "透明化 (Win2000/XP 以上)"
+xdotool key --clearmodifiers space
+check "first click: 230 of 255" poll 5 "opacity 230" opacity_is 230
+for _ in $(seq 21); do xdotool key --clearmodifiers space; done
+check "the 22nd click: 20 of 255" poll 5 "opacity 20" opacity_is 20
+xdotool key --clearmodifiers space
+check "the 23rd click: opaque again" poll 5 "opacity 255" opacity_is 255
+
+xdotool key --clearmodifiers alt+F4
+wait_program 10
+check "Alt+F4 ends the program with exit code 0" test "$program_exit" = 0
+finish
