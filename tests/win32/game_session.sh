@@ -33,11 +33,13 @@ list_game() { listing=$(wine "$lister_exe" --wait 5 2>/dev/null) && [ -n "$listi
 shows() {  # shows TEXT: some window of the game reads exactly TEXT
   list_game && [ -n "$(records window "text=$1")" ] || { echo "no window reads \"$1\"" >&2; return 1; }
 }
-shown() {  # shown TEXT: the window reading TEXT is shown by its own style
+own_visibility() {  # own_visibility TEXT: 1 or 0, the window reading TEXT shown by its own style
   local style
   list_game && style=$(records window "text=$1" | head -n1 | field style) && [ -n "$style" ] &&
-    [ $((style & 0x10000000)) -ne 0 ]
+    echo $(((style & 0x10000000) != 0))
 }
+shown() { [ "$(own_visibility "$1")" = 1 ]; }  # shown TEXT, though its page be behind
+hidden() { [ "$(own_visibility "$1")" = 0 ]; }  # hidden TEXT
 focused_on() {  # focused_on TEXT: the focus is on the window reading TEXT
   local hwnd focus
   list_game || return 1
