@@ -6,14 +6,13 @@
 #include "form/tform1.h"
 #include "pages/pages.h"
 #include "win32/key_press.h"
+#include "win32/resources.h"
 #include "win32/wide_text.h"
 
 namespace {
 
 constexpr wchar_t ApplicationClass[] = L"TApplication";
 constexpr wchar_t MainClass[] = L"TForm1";
-// The program's icon in its resources.
-constexpr int IconResource = 1;
 
 template <class Owner>
 Owner* OwnerOf(HWND window, UINT message, LPARAM lparam)
@@ -28,7 +27,7 @@ void Register(const wchar_t* name, WNDPROC procedure, HCURSOR cursor)
     WNDCLASSW window_class{};
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IconResource));
+    window_class.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(HORUMINA_ICON));
     window_class.hCursor = cursor;
     window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     window_class.lpszClassName = name;
