@@ -50,9 +50,11 @@ void Win32Notebook::TabClicked()
 void Win32Notebook::BringToFront(int index)
 {
     if (front_ >= 0) {
-        // The focus must not stay on a control that goes away with its page.
-        ChildWindow* focus = ChildWindow::Of(GetFocus());
-        if (focus && form_.FocusLeavesWith(front_, &focus->AsControl()))
+        // The focus must not stay on a control that goes away with its page,
+        // nor on the page itself, which holds it once its control was hidden.
+        HWND focus = GetFocus();
+        ChildWindow* control = ChildWindow::Of(focus);
+        if ((control && form_.FocusLeavesWith(front_, &control->AsControl())) || focus == pages_[std::size_t(front_)])
             SetFocus(tabs_);
     }
     HWND page = pages_[std::size_t(index)];

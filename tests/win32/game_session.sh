@@ -63,5 +63,21 @@ to_tab_strip() {
     $(($(field y <<<"$main") + top + $(field y <<<"$tabs") + 10)) click 1
 }
 
+# turn_to PAGE KEY...: clicks the first tab, presses the keys (arrows, which
+# turn the pages from the tab strip), and waits until page PAGE (0 for the
+# first) is in front.
+turn_to() {
+  local page=$1
+  shift
+  to_tab_strip
+  xdotool key --clearmodifiers "$@"
+  in_front() { list_game && [ "$(records tab | field selected)" = "$page" ]; }
+  poll 5 "page $((page + 1)) in front" in_front || abort "page $((page + 1)) never came to the front"
+}
+
+count_of() {  # count_of TEXT: how many windows of the game read exactly TEXT
+  list_game && records window "text=$1" | grep -c .
+}
+
 # The desktop's size, as the game measures it: "WIDTH HEIGHT".
 desktop_size() { xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }'; }
