@@ -64,13 +64,19 @@ public:
         return scale_.ToLayout(frame.right - frame.left);
     }
     int Left() const override { return designed_.left; }
+    // A label moved to keep its right end inside the page stays inside it on
+    // the screen too, where the scaled left edge and width round apart.
     void SetLeft(int left) override
     {
-        if (left == designed_.left)
-            return;
         designed_.left = left;
-        SetWindowPos(window_, nullptr, scale_.ToScreen(left), scale_.ToScreen(designed_.top), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT page;
+        GetClientRect(GetParent(window_), &page);
+        RECT frame;
+        GetWindowRect(window_, &frame);
+        MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&frame), 2);
+        const int x = std::max(0L, std::min(LONG(scale_.ToScreen(left)), page.right - (frame.right - frame.left)));
+        if (x != frame.left)
+            SetWindowPos(window_, nullptr, x, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     HBRUSH Colours(HDC dc) const override
