@@ -22,19 +22,19 @@ fc-list "$face" family | grep -q . || fail "no $face font (dev/setup installs fo
 key=$({ cat "$0" "$here/wine_env.sh"; wine --version; } | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/horumina
 prefix=$cache/wine-prefix-$key
-if [ -e "$prefix/.made" ]; then
+# used: says the prefix is still wanted (see the end), and prints it.
+used() {
+  touch "$prefix/.used"
   echo "$prefix"
   exit 0
-fi
+}
+[ -e "$prefix/.made" ] && used
 
 mkdir -p "$cache"
 # Tests running side by side may all ask for it at once: one makes it.
 exec 9>"$cache/.wine-prefix.lock"
 flock 9
-if [ -e "$prefix/.made" ]; then
-  echo "$prefix"
-  exit 0
-fi
+[ -e "$prefix/.made" ] && used
 
 rm -rf "$prefix"
 export WINEPREFIX=$prefix
@@ -65,6 +65,10 @@ grep -q '"MS UI Gothic"="IPAPGothic"' "$prefix/user.reg" || fail "the font repla
 cp "$marlett" "$prefix/drive_c/windows/Fonts/marlett.ttf"
 touch "$prefix/.made"
 echo "made the Wine prefix in $(($(date +%s) - started)) s" >&2
-# Prefixes of an older recipe are never used again.
-find "$cache" -mindepth 1 -maxdepth 1 -type d -name 'wine-prefix-*' ! -path "$prefix" -exec rm -rf {} +
-echo "$prefix"
+# Prefixes of other recipes no checkout has used for a week; other checkouts
+# of the project share the cache and may be using theirs right now.
+for other in "$cache"/wine-prefix-*; do
+  [ "$other" = "$prefix" ] || [ -n "$(find "$other" "$other/.used" -maxdepth 0 -mtime -7 2>/dev/null)" ] ||
+    rm -rf "$other"
+done
+used

@@ -15,6 +15,8 @@ here_win32=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 start_wine_session() {
   local cached
   cached=$(bash "$here_win32/wine_prefix.sh") || abort "no Wine prefix"
+  # Copies a test killed on its time limit could not delete.
+  find "$(dirname "$cached")" -mindepth 1 -maxdepth 1 -name 'wine-private.*' -mmin +1440 -exec rm -rf {} +
   WINEPREFIX=$(mktemp -d "$(dirname "$cached")/wine-private.XXXXXX")
   export WINEPREFIX
   trap stop_wine_session EXIT
