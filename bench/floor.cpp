@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "bench/percentile.h"
-#include "window/layout_font.h"
+#include "qt/layout_font.h"
 
 // The least a Qt Widgets program of the game's kind can do, measured beside
 // the game: one window of the game's size and one label in the game's

@@ -19,13 +19,15 @@
 
 // Starts a program on the X server of $DISPLAY and measures it from outside:
 // the time from exec to its window being mapped (viewable), optionally the
-// CPU it uses over a span once it has settled, and the peak resident memory
-// from start to close. The window is closed the way a window manager's close
+// time from exec to the window's first complete picture (the last change of
+// its pixels before they hold still for a second), optionally the CPU it
+// uses over a span once it has settled, and the peak resident memory from
+// start to close. The window is closed the way a window manager's close
 // button does it, with WM_DELETE_WINDOW.
 //
-//   launch [--settle S] [--cpu S] PROGRAM [ARGS...]
+//   launch [--picture] [--settle S] [--cpu S] PROGRAM [ARGS...]
 //
-// Prints one line: startup_ms=… peak_rss_kb=… [cpu_percent=…]
+// Prints one line: startup_ms=… [complete_ms=…] peak_rss_kb=… [cpu_percent=…]
 
 extern char** environ;
 
@@ -107,6 +109,50 @@ void Close(const Session& s, xcb_window_t window)
     xcb_flush(s.x);
 }
 
+// The window's pixels, reduced to one number; nullopt when the server
+// cannot read them.
+std::optional<std::uint64_t> PictureOf(const Session& s, xcb_window_t window)
+{
+    Owned<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(s.x, xcb_get_geometry(s.x, window), nullptr), &std::free);
+    if (!size)
+        return std::nullopt;
+    Owned<xcb_get_image_reply_t> image(
+        xcb_get_image_reply(s.x, xcb_get_image(s.x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, size->width, size->height, ~0u),
+                            nullptr),
+        &std::free);
+    if (!image)
+        return std::nullopt;
+    // FNV-1a over every byte, with the size, so a resize counts as a change.
+    std::uint64_t hash = 1469598103934665603ull ^ (std::uint64_t(size->width) << 16 | size->height);
+    const std::uint8_t* bytes = xcb_get_image_data(image.get());
+    for (int i = 0; i < xcb_get_image_data_length(image.get()); ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211ull;
+    return hash;
+}
+
+// The moment the window came to show the picture it still shows a second
+// later, watched from the moment it was mapped.
+Clock::time_point FirstCompletePicture(const Session& s, xcb_window_t window, Clock::time_point mapped)
+{
+    constexpr auto Still = std::chrono::seconds(1);
+    Clock::time_point changed = mapped;
+    std::optional<std::uint64_t> shown;
+    while (Clock::now() - changed < Still) {
+        if (Clock::now() - mapped > std::chrono::seconds(15))
+            Fail("the window's picture never held still");
+        const Clock::time_point seen = Clock::now();
+        const std::optional<std::uint64_t> picture = PictureOf(s, window);
+        if (!picture)
+            Fail("cannot read the window's pixels");
+        if (picture != shown) {
+            shown = picture;
+            changed = seen;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return changed;
+}
+
 double Seconds(const char* text)
 {
     char* end = nullptr;
@@ -122,17 +168,26 @@ int main(int argc, char* argv[])
 {
     double settle_s = 0.5;
     double cpu_s = 0;
+    bool picture = false;
     int first = 1;
-    for (; first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0; first += 2) {
+    while (first < argc && std::strncmp(argv[first], "--", 2) == 0) {
+        if (std::strcmp(argv[first], "--picture") == 0) {
+            picture = true;
+            ++first;
+            continue;
+        }
+        if (first + 1 >= argc)
+            Fail("an option lacks its value");
         if (std::strcmp(argv[first], "--settle") == 0)
             settle_s = Seconds(argv[first + 1]);
         else if (std::strcmp(argv[first], "--cpu") == 0)
             cpu_s = Seconds(argv[first + 1]);
         else
             Fail("unknown option");
+        first += 2;
     }
     if (first >= argc)
-        Fail("usage: launch [--settle S] [--cpu S] PROGRAM [ARGS...]");
+        Fail("usage: launch [--picture] [--settle S] [--cpu S] PROGRAM [ARGS...]");
 
     int screen_number = 0;
     Session s{xcb_connect(nullptr, &screen_number), 0, 0};
@@ -177,6 +232,9 @@ int main(int argc, char* argv[])
         }
     }
 
+    std::optional<Clock::time_point> complete;
+    if (picture)
+        complete = FirstCompletePicture(s, *window, mapped);
     std::this_thread::sleep_for(std::chrono::duration<double>(settle_s));
     double cpu_percent = -1;
     if (cpu_s > 0) {
@@ -200,8 +258,11 @@ int main(int argc, char* argv[])
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         Fail("the program did not end cleanly");
 
-    std::printf("startup_ms=%.2f peak_rss_kb=%ld", std::chrono::duration<double, std::milli>(mapped - started).count(),
-                usage.ru_maxrss);
+    const auto ms = [started](Clock::time_point t) { return std::chrono::duration<double, std::milli>(t - started).count(); };
+    std::printf("startup_ms=%.2f", ms(mapped));
+    if (complete)
+        std::printf(" complete_ms=%.2f", ms(*complete));
+    std::printf(" peak_rss_kb=%ld", usage.ru_maxrss);
     if (cpu_percent >= 0)
         std::printf(" cpu_percent=%.4f", cpu_percent);
     std::printf("\n");

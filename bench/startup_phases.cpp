@@ -8,10 +8,10 @@
 #include <QTimer>
 
 #include "core/tick_source.h"
-#include "window/font_warmup.h"
-#include "window/layout_font.h"
-#include "window/tform1.h"
-#include "window/timed_phase.h"
+#include "qt/font_warmup.h"
+#include "qt/layout_font.h"
+#include "qt/main_window.h"
+#include "qt/timed_phase.h"
 
 // The game's start-up as main() does it, with each phase timed from inside:
 // the application object, the font database and the layout's face, each
@@ -76,10 +76,10 @@ int main(int argc, char* argv[])
     }
     SteadyTickSource ticks;
     std::optional<TimedPhase> form_phase(std::in_place, "TForm1, all of it");
-    TForm1 Form1(ticks, TForm1::Showing::BeforeTabs);
+    MainWindow window(ticks, MainWindow::Showing::BeforeTabs);
     form_phase.reset();
     FirstPaint first_paint(Clock::now());
-    Form1.installEventFilter(&first_paint);
+    window.installEventFilter(&first_paint);
     const int status = application.exec();
     Print("start to first paint", started);
     return status;

@@ -14,7 +14,8 @@
 #include "bench/cpu_time.h"
 #include "bench/percentile.h"
 #include "bench/recording_ticks.h"
-#include "window/tform1.h"
+#include "qt/controls.h"
+#include "qt/main_window.h"
 
 // The real window on the real clock, driven from a second thread the way a
 // player drives it: clicks arrive at moments of their own, and the window's
@@ -38,9 +39,14 @@ double Ms(Clock::duration span) { return std::chrono::duration<double, std::mill
 
 // Runs on the window's thread, between its events, and waits for it.
 template <class Action>
-void OnWindow(TForm1& form, Action action)
+void OnWindow(MainWindow& window, Action action)
 {
-    QMetaObject::invokeMethod(&form, action, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(&window, action, Qt::BlockingQueuedConnection);
+}
+
+void Click(Button* button)
+{
+    static_cast<QPushButton*>(WidgetOf(button))->click();
 }
 
 double CpuPercentOver(Clock::duration span)
@@ -65,6 +71,7 @@ constexpr int MysteryDomain = 3;
 constexpr auto Span = std::chrono::seconds(10);
 
 struct Player {
+    MainWindow& window;
     TForm1& form;
     RecordingTicks& ticks;
     int repeats;
@@ -80,21 +87,21 @@ struct Player {
         }
         if (trials > 0)
             Judgements();
-        OnWindow(form, [] { QApplication::quit(); });
+        OnWindow(window, [] { QApplication::quit(); });
     }
 
     void SilentTrials()
     {
-        OnWindow(form, [this] { form.TabbedNotebook1->SetPageIndex(MindsEye); });
+        OnWindow(window, [this] { form.TabbedNotebook1->SetPageIndex(MindsEye); });
         for (int run = 0; run < repeats; ++run) {
-            OnWindow(form, [this] {
-                form.Button1->click();
+            OnWindow(window, [this] {
+                Click(form.Button1);
                 ticks.StartRecording();
             });
             const double cpu = CpuPercentOver(Span);
             std::vector<Clock::time_point> refreshes;
-            OnWindow(form, [&] {
-                form.Button2->click();
+            OnWindow(window, [&] {
+                Click(form.Button2);
                 refreshes = ticks.StopRecording();
             });
             std::printf("silent_cpu_percent=%.4f\n", cpu);
@@ -107,27 +114,27 @@ struct Player {
         // The way in without earning 500 points first: give them, then open
         // the domain from the Hall of Memory as a player would.
         bool shown = false;
-        OnWindow(form, [&] {
+        OnWindow(window, [&] {
             form.State.Points = 500;
             form.TabbedNotebook1->SetPageIndex(HallOfMemory);
-            form.Bt5->click();
-            form.Button5->click();
+            Click(form.Bt5);
+            Click(form.Button5);
             form.TabbedNotebook1->SetPageIndex(MysteryDomain);
-            shown = form.Edit10->isVisible();
+            shown = WidgetOf(form.Edit10)->isVisible();
         });
         if (!shown) {
             std::fprintf(stderr, "window_bench: the hidden trial did not open\n");
             std::exit(1);
         }
         for (int run = 0; run < repeats; ++run) {
-            OnWindow(form, [this] { form.Button6->click(); });
+            OnWindow(window, [this] { Click(form.Button6); });
             const double cpu = CpuPercentOver(Span);
-            QString readout;
-            OnWindow(form, [&] {
-                readout = form.Edit10->text();
-                form.Button7->click();
+            std::string readout;
+            OnWindow(window, [&] {
+                readout = form.Edit10->Text();
+                Click(form.Button7);
             });
-            std::printf("live_cpu_percent=%.4f live_readout=\"%s\"\n", cpu, readout.toUtf8().constData());
+            std::printf("live_cpu_percent=%.4f live_readout=\"%s\"\n", cpu, readout.c_str());
         }
     }
 
@@ -139,18 +146,18 @@ struct Player {
         std::mt19937 random(7);
         std::uniform_int_distribution<int> pause_us(20'000, 80'000), count_us(100'000, 300'000);
         std::vector<double> lag, since_refresh;
-        OnWindow(form, [this] { form.TabbedNotebook1->SetPageIndex(MindsEye); });
+        OnWindow(window, [this] { form.TabbedNotebook1->SetPageIndex(MindsEye); });
         for (int trial = 0; trial < trials; ++trial) {
             std::this_thread::sleep_for(std::chrono::microseconds(pause_us(random)));
             const Clock::time_point start = Clock::now();
-            OnWindow(form, [this] { form.Button1->click(); });
+            OnWindow(window, [this] { Click(form.Button1); });
             std::this_thread::sleep_until(start + std::chrono::microseconds(count_us(random)));
             const Clock::time_point stop = Clock::now();
             int judged_cs = 0;
             Clock::time_point last_refresh;
-            OnWindow(form, [&] {
+            OnWindow(window, [&] {
                 last_refresh = ticks.LastRead();
-                form.Button2->click();
+                Click(form.Button2);
                 // The stop clears the digits but keeps the hundredths they came from.
                 judged_cs = form.State.Centiseconds;
             });
@@ -192,13 +199,13 @@ int main(int argc, char* argv[])
     }
 
     RecordingTicks ticks;
-    TForm1 form(ticks);
-    form.ReportError = [](const QString& text) {
+    MainWindow window(ticks);
+    window.ReportError = [](const QString& text) {
         std::fprintf(stderr, "window_bench: the game reported: %s\n", text.toUtf8().constData());
         std::exit(1);
     };
-    form.show();
-    Player player{form, ticks, repeats, trials};
+    window.show();
+    Player player{window, window.Form1, ticks, repeats, trials};
     std::thread playing([&player] { player.Play(); });
     const int status = application.exec();
     playing.join();

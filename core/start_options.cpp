@@ -12,7 +12,7 @@ bool IsOption(std::string_view arg, std::string_view name)
 
 }  // namespace
 
-StartChoice ChooseStart(std::span<const std::string_view> args, const Session& session)
+StartChoice ChooseStart(std::span<const std::string_view> args, const Session& session, WindowSystems windows)
 {
     bool platform_chosen = session.platform_chosen;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -22,7 +22,7 @@ StartChoice ChooseStart(std::span<const std::string_view> args, const Session& s
             return {StartAction::ShowVersion, {}};
         platform_chosen = platform_chosen || IsOption(args[i], "-platform");
     }
-    if (platform_chosen)
+    if (platform_chosen || windows == WindowSystems::Native)
         return {StartAction::Play, {}};
     if (session.wayland)
         return {StartAction::Play, session.x11 ? "xcb;wayland" : "wayland"};

@@ -14,6 +14,11 @@ struct Session {
     bool x11 = false;              // DISPLAY
 };
 
+// Who draws the windows of the system the game was built for: the X11 or
+// Wayland display a session names, or the system itself (Windows, macOS),
+// which needs no display named.
+enum class WindowSystems { X11AndWayland, Native };
+
 enum class StartAction { Play, ShowHelp, ShowVersion, NoDisplay };
 
 struct StartChoice {
@@ -26,8 +31,9 @@ struct StartChoice {
 // A Wayland session that also runs XWayland gets the game as an X client,
 // where it can centre itself and set its own opacity; native Wayland stays
 // the fallback. The user's own choice, by QT_QPA_PLATFORM or -platform,
-// always wins. Without any display there is nothing to play on.
-StartChoice ChooseStart(std::span<const std::string_view> args, const Session& session);
+// always wins. Without any display there is nothing to play on. A system
+// that draws its own windows leaves the choice to Qt.
+StartChoice ChooseStart(std::span<const std::string_view> args, const Session& session, WindowSystems windows);
 
 std::string HelpText(std::string_view version);
 std::string VersionText(std::string_view version);

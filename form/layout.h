@@ -79,6 +79,9 @@ inline bool DrawnOnPage(const ControlRow& row)
 // "&&" is a literal ampersand.
 char32_t AcceleratorOf(const char* caption);
 
+// The main window's caption, which every front end shows in its title bar.
+inline constexpr const char* WindowCaption = "- ホ ル ミ ナ - Ver 1.00";
+
 // The window's client area and the notebook in it; every page's content
 // begins at PageOrigin inside the notebook and fills it to a margin of
 // PageOrigin.left on the other three sides.

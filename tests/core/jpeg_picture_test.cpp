@@ -4,7 +4,12 @@
 #include <fstream>
 #include <iterator>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 #include "core/jpeg_picture.h"
 
@@ -85,9 +90,15 @@ std::vector<std::uint8_t> HugeProgressiveHeader()
 
 long PeakRssKiB()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return long(counters.PeakWorkingSetSize / 1024);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#endif
 }
 
 TEST(JpegPicture, AHugeClaimedSizeIsRejectedBeforeDecompressing)

@@ -6,10 +6,11 @@
 
 namespace {
 
-StartChoice Choose(std::vector<std::string_view> args, Session session)
+StartChoice Choose(std::vector<std::string_view> args, Session session,
+                   WindowSystems windows = WindowSystems::X11AndWayland)
 {
     args.insert(args.begin(), "horumina");
-    return ChooseStart(args, session);
+    return ChooseStart(args, session, windows);
 }
 
 TEST(StartOptions, ThePlatformFollowsWhatTheSessionOffersUnlessTheUserChose)
@@ -29,6 +30,20 @@ TEST(StartOptions, ThePlatformFollowsWhatTheSessionOffersUnlessTheUserChose)
         EXPECT_EQ(choice.action, StartAction::Play);
         EXPECT_EQ(choice.platform, "");
     }
+}
+
+// Windows and macOS have no display variable to name: their own window
+// system always plays, and Qt picks it.
+TEST(StartOptions, ASystemThatDrawsItsOwnWindowsPlaysWithoutADisplay)
+{
+    const Session none{}, x11{false, false, true};
+    EXPECT_EQ(Choose({}, none, WindowSystems::X11AndWayland).action, StartAction::NoDisplay);
+    for (const Session& session : {none, x11}) {
+        const StartChoice choice = Choose({}, session, WindowSystems::Native);
+        EXPECT_EQ(choice.action, StartAction::Play);
+        EXPECT_EQ(choice.platform, "") << "Qt's own platform for the system, not xcb";
+    }
+    EXPECT_EQ(Choose({"--version"}, none, WindowSystems::Native).action, StartAction::ShowVersion);
 }
 
 TEST(StartOptions, HelpAndVersionNeedNoDisplay)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "form/build.h"
+
+class QWidget;
+class QtNotebook;
+
+// Makes the page tables' controls as Qt widgets on the notebook's pages,
+// each with every property its row gives, its clicks going through the
+// form's Dispatch.
+class QtControlFactory final : public ControlFactory {
+public:
+    QtControlFactory(TForm1& form, QtNotebook& notebook) : form_(form), notebook_(notebook) {}
+
+    Label* MakeLabel(int page, const ControlRow& row) override;
+    EditBox* MakeEditBox(int page, const ControlRow& row) override;
+    Button* MakeButton(int page, const ControlRow& row) override;
+    BitmapButton* MakeBitmapButton(int page, const ControlRow& row) override;
+    Picture* MakePicture(int page, const ControlRow& row) override;
+
+    // Stacks the controls made since the last call as the layout draws them:
+    // labels and pictures on the page itself, later rows over earlier ones,
+    // and every edit box and button above them.
+    void StackPage();
+
+private:
+    template <class Kind>
+    Kind* Place(Kind* control, const ControlRow& row);
+    template <class Kind>
+    Kind* MakeButtonOf(int page, const ControlRow& row);
+
+    TForm1& form_;
+    QtNotebook& notebook_;
+    std::vector<std::pair<const ControlRow*, QWidget*>> made_;
+};

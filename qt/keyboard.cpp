@@ -1,0 +1,82 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "qt/controls.h"
+#include "qt/main_window.h"
+
+// The keys of the window, as the form's keyboard rule decides them: Qt's
+// key events become a KeyPress, and what the rule answers is carried out on
+// the widgets.
+
+namespace {
+
+KeyPress ToKeyPress(const QKeyEvent& event)
+{
+    KeyPress press;
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    press.shift = mods & Qt::ShiftModifier;
+    press.ctrl = mods & Qt::ControlModifier;
+    press.alt = mods & Qt::AltModifier;
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Tab: press.key = Key::Tab; break;
+    case Qt::Key_Backtab: press.key = Key::Backtab; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: press.key = Key::Enter; break;
+    case Qt::Key_Escape: press.key = Key::Escape; break;
+    case Qt::Key_Left: press.key = Key::Left; break;
+    case Qt::Key_Up: press.key = Key::Up; break;
+    case Qt::Key_Right: press.key = Key::Right; break;
+    case Qt::Key_Down: press.key = Key::Down; break;
+    default:
+        // Qt names a letter key by its Latin letter whatever the layout.
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+            press.key = Key::Letter;
+            press.letter = char32_t(U'A' + (key - Qt::Key_A));
+        }
+        break;
+    }
+    return press;
+}
+
+// A focus that walks backwards: Shift+Tab, and the arrows to the left and up.
+bool Backwards(const KeyPress& press)
+{
+    return press.key == Key::Backtab || (press.key == Key::Tab && press.shift) || press.key == Key::Left ||
+           press.key == Key::Up;
+}
+
+}  // namespace
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    // A key travels up from the focused control; look at it once, where it lands.
+    QWidget* target = QApplication::focusWidget();
+    if (watched != (target ? static_cast<QObject*>(target) : this) || (target && target->window() != this))
+        return false;
+    return HandleKey(*static_cast<QKeyEvent*>(event));
+}
+
+bool MainWindow::HandleKey(const QKeyEvent& key)
+{
+    const KeyPress press = ToKeyPress(key);
+    QWidget* focus = QApplication::focusWidget();
+    const KeyAction action = Form1.OnKey(press, dynamic_cast<const Control*>(focus), focus == TabbedNotebook1->TabStrip());
+    switch (action.kind) {
+    case KeyAction::Kind::PassOn: return false;
+    case KeyAction::Kind::Swallow: break;
+    // A box reached by keyboard selects all its text.
+    case KeyAction::Kind::Focus:
+        WidgetOf(action.control)->setFocus(Backwards(press) ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        break;
+    case KeyAction::Kind::Click:
+        if (auto* button = qobject_cast<QPushButton*>(WidgetOf(action.control)))
+            button->click();
+        break;
+    case KeyAction::Kind::TurnPage: TabbedNotebook1->SetPageIndex(action.page); break;
+    }
+    return true;
+}

@@ -1,0 +1,156 @@
+#include "qt/main_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+#include "form/build.h"
+#include "form/placement.h"
+#include "pages/pages.h"
+#include "qt/control_factory.h"
+#include "qt/frame_watch.h"
+#include "qt/controls.h"
+#include "qt/layout_font.h"
+#include "qt/timed_phase.h"
+#include "qt/timer.h"
+#include "qt/wayland_native.h"
+
+MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, *this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("- ホ ル ミ ナ - Ver 1.00"));
+    // An ordinary top-level window, transient for nothing, so that task bars
+    // and window switchers list it, with the fixed frame of a dialog.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    // From a picture, not a file name: given a name, Qt first looks through
+    // its icon-engine plug-ins for one that reads the file's kind.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(LayoutFont(WindowFontPixels));
+    setCursor(Qt::CrossCursor);
+
+    TabbedNotebook1 = new QtNotebook(this);
+    TabbedNotebook1->setGeometry(NotebookBox.left, NotebookBox.top, NotebookBox.width, NotebookBox.height);
+    TabbedNotebook1->FocusLeavesWith = [this](int leaving) {
+        return Form1.FocusLeavesWith(leaving, dynamic_cast<const Control*>(QApplication::focusWidget()));
+    };
+    Form1.TabbedNotebook1 = TabbedNotebook1;
+    // Translucency is on from the start, at fully opaque.
+    PrepareTranslucency();
+    // Shown before the tabs are measured and the pages built, so that the
+    // window system maps the window while the rest is made; nothing is
+    // painted before the constructor returns.
+    if (showing == Showing::BeforeTabs) {
+        const TimedPhase timed("show");
+        show();
+    }
+    BuildPages();
+    qApp->installEventFilter(this);
+    Form1.Create();
+    // Qt's own focus chain follows the pages' tab order too, for whatever
+    // walks it (a screen reader among them).
+    for (int page = 0; page < TabbedNotebook1->PageCount(); ++page) {
+        const std::vector<Focusable>& order = Form1.TabOrder(page);
+        for (std::size_t i = 1; i < order.size(); ++i)
+            QWidget::setTabOrder(WidgetOf(order[i - 1].control), WidgetOf(order[i].control));
+    }
+    if (Control* first = Form1.FirstFocus())
+        WidgetOf(first)->setFocus(Qt::TabFocusReason);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildPages()
+{
+    const std::span<const PageLayout> pages = Pages();
+    for (const PageLayout& page : pages)
+        TabbedNotebook1->AddPage(QString::fromUtf8(page.caption));
+    QtControlFactory factory(Form1, *TabbedNotebook1);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const TimedPhase timed(pages[i].caption);
+        BuildPage(Form1, factory, int(i));
+        factory.StackPage();
+    }
+}
+
+std::unique_ptr<TimerDriver> MainWindow::MakeTimer(std::function<void()> tick)
+{
+    return std::make_unique<QtTimer>(this, std::move(tick));
+}
+
+void MainWindow::ShowError(const std::string& title, const std::string& text)
+{
+    if (ReportError)
+        ReportError(QString::fromStdString(text));
+    else
+        ShowErrorBox(QString::fromStdString(title), QString::fromStdString(text));
+}
+
+void MainWindow::ShowErrorBox(const QString& title, const QString& text)
+{
+    // Modal over the whole program; the timers go on ticking underneath.
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
+    // The message quotes what the player typed, which is never markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+std::string MainWindow::ExecutablePath()
+{
+    return QCoreApplication::applicationFilePath().toStdString();
+}
+
+QPoint MainWindow::CentredFramePosition(const QMargins& frame) const
+{
+    QRect desktop;
+    for (const QScreen* screen : QGuiApplication::screens())
+        desktop |= screen->geometry();
+    // The desktop is measured from 0, 0; the frame counts with the window.
+    const QSize outer = size().grownBy(frame);
+    const FramePosition centred = CentredFrame(desktop.right() + 1, desktop.bottom() + 1, outer.width(), outer.height());
+    return {centred.left, centred.top};
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // A Wayland client cannot place itself: the compositor does.
+    if (!centred_ && !IsWaylandNative()) {
+        centred_ = true;
+        // Always asked for as the frame's position, never as the client
+        // area's: the window manager then keeps the frame's corner where it
+        // was asked for, whatever frame it draws.
+        windowHandle()->setFramePosition(CentredFramePosition(QMargins()));
+        // On X11 the frame's size is known only once the window manager has
+        // framed the window, a moment after it is shown: centre it again as
+        // each step of the framing is reported. Elsewhere the frame is known
+        // at once.
+        frame_watch_ = std::make_unique<FrameWatch>(windowHandle(), [this] { PlaceByFrame(); });
+        if (!frame_watch_->Start())
+            PlaceByFrame();
+    }
+    QWidget::showEvent(event);
+}
+
+void MainWindow::PlaceByFrame()
+{
+    // Read from the window system each time. The widget's own idea of its
+    // frame is cached on its first move and is not refreshed if the window
+    // manager frames the window without moving it, so it may show no frame
+    // for good.
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull())
+        return;
+    if (frame_watch_)
+        frame_watch_->FrameSeen();
+    // Asked again whenever the frame stands anywhere else or has changed,
+    // whatever was asked before: a window manager still busy framing the
+    // window may pass over a move.
+    const QPoint centred = CentredFramePosition(frame);
+    if (centred == windowHandle()->framePosition() && frame == placed_by_)
+        return;
+    placed_by_ = frame;
+    windowHandle()->setFramePosition(centred);
+}

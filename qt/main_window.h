@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QTime>
+#include <QTimer>
+#include <QWidget>
+
+#include "core/tick_source.h"
+#include "form/platform.h"
+#include "form/tform1.h"
+#include "qt/notebook.h"
+
+class FrameWatch;
+class QGraphicsOpacityEffect;
+class QKeyEvent;
+
+// The game's one window as Qt shows it: the form with its controls built as
+// Qt widgets on a notebook of five pages, and everything the form asks of
+// the platform. Qt's events become calls of the form: clicks and ticks go
+// through Form1.Dispatch, keys through Form1.OnKey.
+class MainWindow final : public QWidget, public Platform {
+    Q_OBJECT
+public:
+    // Whether the window shows itself before its tabs and pages are made,
+    // making them while the window system maps it. Either way every
+    // control exists when the constructor returns, before any event (a
+    // paint, a key, a screen reader's question) is handled.
+    enum class Showing { Later, BeforeTabs };
+    explicit MainWindow(const TickSource& ticks, Showing showing = Showing::Later);
+    ~MainWindow() override;
+
+    TForm1 Form1;
+    // The form's notebook, as the widget it is.
+    QtNotebook* TabbedNotebook1 = nullptr;
+
+    // Shows an error box's text; the modal box when empty. Tests set it to
+    // watch without a modal loop.
+    std::function<void(const QString& text)> ReportError;
+
+    // The local time of day the clock shows; replaceable so tests can set it.
+    std::function<QTime()> LocalClock = [] { return QTime::currentTime(); };
+
+    std::unique_ptr<TimerDriver> MakeTimer(std::function<void()> tick) override;
+    void ShowError(const std::string& title, const std::string& text) override;
+    void CloseWindow() override { close(); }
+    void SetOpacity(int opacity) override;
+    std::string Today() override;
+    TimeOfDay LocalTime() override;
+    ClockLocale ReadClockLocale() override;
+    std::string ExecutablePath() override;
+    int PixelsPerInch() override { return logicalDpiY(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void BuildPages();
+    bool HandleKey(const QKeyEvent& key);
+    void ShowErrorBox(const QString& title, const QString& text);
+    QPoint CentredFramePosition(const QMargins& frame) const;
+    void PlaceByFrame();
+    void PrepareTranslucency();
+
+    bool centred_ = false;
+    std::unique_ptr<FrameWatch> frame_watch_;
+    QMargins placed_by_;  // the frame the window was last placed by
+    // The opacity the window draws itself at, where the platform has no
+    // per-window opacity of its own; null where it has.
+    QGraphicsOpacityEffect* drawn_opacity_ = nullptr;
+};

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The Windows program's windows as a screen reader reads them, under Wine in
+# a real X session: every control of every page against the page tables,
+# the frame, the owner and the title, the focus at start (table_check); then
+# the translucency steps as the window manager sees them, and Alt+F4 ending
+# the program with exit code 0; then all of the tables again on a screen of
+# 144 pixels per inch, where the window scales by half.
+#   windows_test.sh GAME LISTER START_SHOWN TABLE_CHECK
+set -uo pipefail
+. "$(dirname "$0")/game_session.sh"
+windows_programs "$1" "$2" "$3"
+table_check_exe=$4
+[ -s "$table_check_exe" ] || abort "$table_check_exe is missing"
+
+start_wine_session
+start_windows_game
+read -r desktop_w desktop_h < <(desktop_size)
+list_game || abort "the game's windows are gone"
+table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" "$desktop_w" "$desktop_h")
+check "every window as the tables and the layout say" test $? -eq 0
+printf '%s\n' "$table_report" | grep -v '^$' >&2
+
+# The window manager learns the window's opacity from Wine as
+# _NET_WM_WINDOW_OPACITY, 0xffffffff for opaque; fully opaque it may drop it.
+opacity() { xprop -id "$win" _NET_WM_WINDOW_OPACITY | sed -n 's/.*= //p'; }
+opacity_is() {  # opacity_is ALPHA
+  local want=$(($1 * 0xffffffff / 255)) got
+  got=$(opacity)
+  [ "${got:-4294967295}" = "$want" ] || { echo "opacity ${got:-none}, expected $want ($1 of 255)" >&2; return 1; }
+}
+activate
+check "opaque at start" opacity_is 255
+# From Button1, which has the focus at start, Tab reaches the transparency
+# button past the stop button; Space clicks it.
+xdotool key --clearmodifiers Tab Tab
+check "the focus on the transparency button" focused_on "透明化 (Win2000/XP 以上)"
+xdotool key --clearmodifiers space
+check "first click: 230 of 255" poll 5 "opacity 230" opacity_is 230
+for _ in $(seq 21); do xdotool key --clearmodifiers space; done
+check "the 22nd click: 20 of 255" poll 5 "opacity 20" opacity_is 20
+xdotool key --clearmodifiers space
+check "the 23rd click: opaque again" poll 5 "opacity 255" opacity_is 255
+
+xdotool key --clearmodifiers alt+F4
+wait_program 10
+check "Alt+F4 ends the program with exit code 0" test "$program_exit" = 0
+
+# At 144 pixels per inch the window font is some 18 pixels high, and every
+# place, size and font of the window grows by the ratio of its real height
+# to 12: by half or a little more, as the face rounds its height.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ||
+  abort "cannot set the screen's pixels per inch"
+start_windows_game
+list_game || abort "the game's windows are gone"
+check "the window grows by half or more at 144 pixels per inch" \
+  test "$(records window class=TForm1 | field client_w)" -ge $((494 * 3 / 2))
+table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" "$desktop_w" "$desktop_h")
+check "every window as the tables say, scaled alike" test $? -eq 0
+printf '%s\n' "$table_report" | grep -v '^$' >&2
+xdotool windowactivate "$win" key --clearmodifiers alt+F4
+wait_program 10
+check "the scaled window ends with exit code 0 too" test "$program_exit" = 0
+finish

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include <windows.h>
+
+#include "form/build.h"
+#include "win32/child_window.h"
+#include "win32/fonts.h"
+#include "win32/layout_scale.h"
+#include "win32/resource_picture.h"
+
+// Makes the controls of the page tables as the platform's own windows on the
+// page windows: STATIC labels, EDIT boxes, BUTTONs and the picture, each with
+// the text, font, colour, flags and cursor of its row. It keeps them for as
+// long as the form lives.
+class Win32ControlFactory final : public ControlFactory {
+public:
+    Win32ControlFactory(TForm1& form, std::span<const HWND> pages, FontCache& fonts, const LayoutScale& scale);
+
+    Label* MakeLabel(int page, const ControlRow& row) override;
+    EditBox* MakeEditBox(int page, const ControlRow& row) override;
+    Button* MakeButton(int page, const ControlRow& row) override;
+    BitmapButton* MakeBitmapButton(int page, const ControlRow& row) override;
+    Picture* MakePicture(int page, const ControlRow& row) override;
+
+    // Once a page is built, stacks its windows: the edit boxes and buttons on
+    // top in tab order, which is the order a screen reader walks them in, and
+    // beneath them the labels and the picture, a later row's over an earlier
+    // one's, as the layout draws them.
+    void StackPage(int page) const;
+
+private:
+    // Each made control, kept for the form's life and placed in its page's stack.
+    template <class Made, class... Arguments>
+    Made* Keep(int page, const ControlRow& row, Arguments&&... arguments);
+
+    struct Stacked {
+        HWND window;
+        bool drawn_on_page;
+        int tab_order;
+    };
+
+    TForm1& form_;
+    std::span<const HWND> pages_;
+    FontCache& fonts_;
+    const LayoutScale& scale_;
+    std::vector<std::unique_ptr<ChildWindow>> made_;
+    std::vector<std::vector<Stacked>> stacks_;
+};

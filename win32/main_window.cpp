@@ -1,0 +1,232 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "form/placement.h"
+#include "form/tform1.h"
+#include "pages/pages.h"
+#include "win32/key_press.h"
+#include "win32/resources.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+constexpr wchar_t ApplicationClass[] = L"TApplication";
+constexpr wchar_t MainClass[] = L"TForm1";
+
+template <class Owner>
+Owner* OwnerOf(HWND window, UINT message, LPARAM lparam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
+    return reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void Register(const wchar_t* name, WNDPROC procedure, HCURSOR cursor)
+{
+    WNDCLASSW window_class{};
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(HORUMINA_ICON));
+    window_class.hCursor = cursor;
+    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    window_class.lpszClassName = name;
+    RegisterClassW(&window_class);
+}
+
+// The desktop is measured from 0, 0 to the far edges of all its monitors.
+SIZE Desktop()
+{
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+HWND HandleOf(Control* control)
+{
+    const ChildWindow* window = dynamic_cast<ChildWindow*>(control);
+    return window ? window->Handle() : nullptr;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TForm1& form, Win32Platform& platform, const LayoutScale& scale)
+    : form_(form), platform_(platform), scale_(scale), fonts_(scale)
+{
+    INITCOMMONCONTROLSEX common{sizeof(common), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&common);
+    Register(ApplicationClass, ApplicationProcedure, LoadCursorW(nullptr, IDC_ARROW));
+    // The cross-hair shows over the window's own surface, the margin around
+    // the notebook.
+    Register(MainClass, MainProcedure, LoadCursorW(nullptr, IDC_CROSS));
+    MakeApplicationWindow();
+    MakeMainWindow();
+
+    notebook_ = std::make_unique<Win32Notebook>(main_, form_, fonts_, scale_);
+    form_.TabbedNotebook1 = notebook_.get();
+    controls_ = std::make_unique<Win32ControlFactory>(form_, notebook_->Pages(), fonts_, scale_);
+    for (int page = 0; page < int(::Pages().size()); ++page) {
+        BuildPage(form_, *controls_, page);
+        controls_->StackPage(page);
+    }
+    notebook_->SetPageIndex(0);
+    form_.Create();
+    focus_ = HandleOf(form_.FirstFocus());
+}
+
+void MainWindow::MakeApplicationWindow()
+{
+    // Of no size, in the middle of the desktop, where the error box it owns
+    // comes up.
+    const SIZE desktop = Desktop();
+    application_ = CreateWindowExW(0, ApplicationClass, Wide(form_.Title).c_str(),
+                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, desktop.cx / 2,
+                                   desktop.cy / 2, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+void MainWindow::MakeMainWindow()
+{
+    // A fixed dialog frame with only the close box; layered from the start
+    // (at full opacity) where the system has per-window opacity, so the
+    // transparency button needs no change of style later.
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD extended = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (platform_.HasOpacity() ? WS_EX_LAYERED : 0);
+    RECT frame{0, 0, scale_.ToScreen(ClientWidth), scale_.ToScreen(ClientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, extended);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const SIZE desktop = Desktop();
+    const FramePosition place = CentredFrame(desktop.cx, desktop.cy, width, height);
+    main_ = CreateWindowExW(extended, MainClass, Wide(WindowCaption).c_str(), style, place.left, place.top, width, height,
+                            application_, nullptr, GetModuleHandleW(nullptr), this);
+    platform_.SetWindows(application_, main_);
+    platform_.SetOpacity(255);
+}
+
+void MainWindow::Show(int show_command)
+{
+    if (show_command == SW_SHOWMINNOACTIVE) {
+        ShowWindow(application_, SW_SHOWMINNOACTIVE);
+        return;
+    }
+    ShowWindow(application_, SW_SHOWNA);
+    ShowWindow(main_, show_command == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    SetForegroundWindow(main_);
+    RestoreFocus();
+}
+
+void MainWindow::RestoreFocus()
+{
+    if (focus_ && IsWindow(focus_) && IsChild(main_, focus_))
+        SetFocus(focus_);
+    else
+        SetFocus(main_);
+}
+
+bool MainWindow::HandleKey(const MSG& message)
+{
+    if (!main_ || (message.hwnd != main_ && !IsChild(main_, message.hwnd)))
+        return false;
+    const KeyPress key = KeyPressOf(message);
+    if (key.key == Key::Other)
+        return false;
+    HWND focus = GetFocus();
+    ChildWindow* focused = ChildWindow::Of(focus);
+    const KeyAction action =
+        form_.OnKey(key, focused ? &focused->AsControl() : nullptr, focus && focus == notebook_->Tabs());
+    switch (action.kind) {
+    case KeyAction::Kind::PassOn: return false;
+    case KeyAction::Kind::Swallow: return true;
+    case KeyAction::Kind::Focus:
+        if (HWND target = HandleOf(action.control)) {
+            SetFocus(target);
+            // An edit box reached by keyboard has all its text selected.
+            if (dynamic_cast<EditBox*>(action.control))
+                SendMessageW(target, EM_SETSEL, 0, -1);
+        }
+        return true;
+    case KeyAction::Kind::Click:
+        if (auto* button = dynamic_cast<ChildWindow*>(action.control))
+            button->Clicked();
+        return true;
+    case KeyAction::Kind::TurnPage: notebook_->SetPageIndex(action.page); return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK MainWindow::ApplicationProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept
+{
+    MainWindow* owner = OwnerOf<MainWindow>(window, message, lparam);
+    if (!owner || !owner->application_)
+        return DefWindowProcW(window, message, wparam, lparam);
+    return owner->OnApplicationMessage(message, wparam, lparam);
+}
+
+LRESULT CALLBACK MainWindow::MainProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept
+{
+    MainWindow* owner = OwnerOf<MainWindow>(window, message, lparam);
+    if (!owner || !owner->main_)
+        return DefWindowProcW(window, message, wparam, lparam);
+    return owner->OnMainMessage(message, wparam, lparam);
+}
+
+LRESULT MainWindow::OnApplicationMessage(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_SIZE:
+        // Restoring the task-bar entry of a program started minimised shows
+        // the main window for the first time.
+        if (wparam == SIZE_RESTORED && main_ && !IsWindowVisible(main_)) {
+            ShowWindow(main_, SW_SHOWNORMAL);
+            SetForegroundWindow(main_);
+        }
+        break;
+    case WM_ACTIVATE:
+        // The task-bar entry hands its activation on to the window the player sees.
+        if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam) && main_ && IsWindowVisible(main_) &&
+            IsWindowEnabled(main_)) {
+            SetActiveWindow(main_);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (main_)
+            PostMessageW(main_, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return DefWindowProcW(application_, message, wparam, lparam);
+}
+
+LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_NOTIFY:
+        if (const auto* notice = reinterpret_cast<const NMHDR*>(lparam);
+            notice->hwndFrom == notebook_->Tabs() && notice->code == TCN_SELCHANGE) {
+            notebook_->TabClicked();
+            return 0;
+        }
+        break;
+    case WM_SETCURSOR:
+        // The pointing hand over the tab strip.
+        if (HWND(wparam) == notebook_->Tabs() && LOWORD(lparam) == HTCLIENT) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(main_, focus))
+                focus_ = focus;
+        } else if (!HIWORD(wparam)) {
+            RestoreFocus();
+        }
+        return 0;
+    case WM_SETTINGCHANGE: form_.Dispatch(&TForm1::LocaleChanged); break;
+    case WM_CLOSE: DestroyWindow(main_); return 0;
+    case WM_DESTROY:
+        main_ = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(main_, message, wparam, lparam);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+
+#include <windows.h>
+
+#include "win32/control_factory.h"
+#include "win32/fonts.h"
+#include "win32/layout_scale.h"
+#include "win32/notebook.h"
+#include "win32/platform.h"
+
+class TForm1;
+
+// The game's windows: the application's hidden window, which bears the title
+// and so is the program's entry in the task bar, and the main window it
+// owns, with the notebook and every control of the page tables. Made with
+// the form's creation handler run, not yet shown.
+class MainWindow {
+public:
+    MainWindow(TForm1& form, Win32Platform& platform, const LayoutScale& scale);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Shows the window as the program was asked to start: minimised (only
+    // the task-bar entry, which shows the window when restored), maximised,
+    // or normally.
+    void Show(int show_command);
+
+    // The game's own keyboard, ahead of the dialog manager's: true when the
+    // key was taken.
+    bool HandleKey(const MSG& message);
+
+    HWND Handle() const { return main_; }
+
+private:
+    static LRESULT CALLBACK ApplicationProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+    static LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+    LRESULT OnApplicationMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    void MakeApplicationWindow();
+    void MakeMainWindow();
+    void RestoreFocus();
+
+    TForm1& form_;
+    Win32Platform& platform_;
+    const LayoutScale& scale_;
+    FontCache fonts_;
+    HWND application_ = nullptr;
+    HWND main_ = nullptr;
+    std::unique_ptr<Win32Notebook> notebook_;
+    std::unique_ptr<Win32ControlFactory> controls_;
+    // The control that had the focus when the window was last active.
+    HWND focus_ = nullptr;
+};

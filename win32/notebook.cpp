@@ -1,0 +1,68 @@
+#include "win32/notebook.h"
+
+#include <commctrl.h>
+
+#include "form/tform1.h"
+#include "pages/pages.h"
+#include "win32/child_window.h"
+#include "win32/page_window.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+constexpr int TabFontPixels = 13;
+
+}  // namespace
+
+Win32Notebook::Win32Notebook(HWND main, const TForm1& form, FontCache& fonts, const LayoutScale& scale) : form_(form)
+{
+    const Box box = scale.ToScreen(NotebookBox);
+    // Not a tab stop: Tab walks the page in front, never the tab strip.
+    tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, box.left, box.top, box.width,
+                            box.height, main, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tabs_, WM_SETFONT, WPARAM(fonts.Font(TabFontPixels)), FALSE);
+    int index = 0;
+    for (const PageLayout& page : ::Pages()) {
+        std::wstring caption = Wide(page.caption);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(tabs_, TCM_INSERTITEMW, WPARAM(index++), LPARAM(&item));
+        pages_.push_back(MakePageWindow(main, scale));
+    }
+}
+
+void Win32Notebook::SetPageIndex(int index)
+{
+    if (index < 0 || index >= int(pages_.size()) || index == front_)
+        return;
+    SendMessageW(tabs_, TCM_SETCURSEL, WPARAM(index), 0);
+    BringToFront(index);
+}
+
+void Win32Notebook::TabClicked()
+{
+    const int index = int(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
+    if (index >= 0 && index != front_)
+        BringToFront(index);
+}
+
+void Win32Notebook::BringToFront(int index)
+{
+    if (front_ >= 0) {
+        // The focus must not stay on a control that goes away with its page,
+        // nor on the page itself, which holds it once its control was hidden.
+        HWND focus = GetFocus();
+        ChildWindow* control = ChildWindow::Of(focus);
+        if ((control && form_.FocusLeavesWith(front_, &control->AsControl())) || focus == pages_[std::size_t(front_)])
+            SetFocus(tabs_);
+    }
+    HWND page = pages_[std::size_t(index)];
+    EnableWindow(page, TRUE);
+    SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (front_ >= 0) {
+        ShowWindow(pages_[std::size_t(front_)], SW_HIDE);
+        EnableWindow(pages_[std::size_t(front_)], FALSE);
+    }
+    front_ = index;
+}
