@@ -37,7 +37,8 @@ ClockLocale MainWindow::ReadClockLocale()
 {
     const QLocale here = locale();
     const ClockFormat format = ClockFormatFromPattern(here.timeFormat(QLocale::ShortFormat).toStdString());
-    return {format, InCase(here, here.amText(), format.designator_case), InCase(here, here.pmText(), format.designator_case)};
+    return {format, InCase(here, here.amText(), format.designator_case), InCase(here, here.pmText(), format.designator_case),
+            here.zeroDigit().toStdString()};
 }
 
 void MainWindow::changeEvent(QEvent* event)

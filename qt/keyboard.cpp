@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "qt/controls.h"
+#include "qt/latin_letter.h"
 #include "qt/main_window.h"
 
 // The keys of the window, as the form's keyboard rule decides them: Qt's
@@ -30,10 +31,16 @@ KeyPress ToKeyPress(const QKeyEvent& event)
     case Qt::Key_Right: press.key = Key::Right; break;
     case Qt::Key_Down: press.key = Key::Down; break;
     default:
-        // Qt names a letter key by its Latin letter whatever the layout.
         if (key >= Qt::Key_A && key <= Qt::Key_Z) {
             press.key = Key::Letter;
             press.letter = char32_t(U'A' + (key - Qt::Key_A));
+        } else if (QChar::isLetter(char32_t(key))) {
+            // A letter of another script: the key's Latin letter, if its
+            // keyboard has one, as Qt's own mnemonics take it.
+            if (const char32_t latin = LatinLetterOf(event)) {
+                press.key = Key::Letter;
+                press.letter = latin;
+            }
         }
         break;
     }

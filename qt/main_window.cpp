@@ -103,15 +103,37 @@ std::string MainWindow::ExecutablePath()
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
+namespace {
+
+// A screen in the window system's own pixels. Scaled, Qt gives a screen's
+// size in its scaled units but its corner in the window system's pixels, so
+// the screens' rectangles as Qt gives them overlap or leave gaps, and their
+// union is no desktop.
+QRect NativeArea(const QScreen& screen)
+{
+    const QRect area = screen.geometry();
+    return {area.topLeft(), (QSizeF(area.size()) * screen.devicePixelRatio()).toSize()};
+}
+
+}  // namespace
+
 QPoint MainWindow::CentredFramePosition(const QMargins& frame) const
 {
+    // Worked out in the window system's pixels: the desktop measured from
+    // 0, 0, and the frame as drawn, with the window.
     QRect desktop;
     for (const QScreen* screen : QGuiApplication::screens())
-        desktop |= screen->geometry();
-    // The desktop is measured from 0, 0; the frame counts with the window.
-    const QSize outer = size().grownBy(frame);
+        desktop |= NativeArea(*screen);
+    const QSize outer = (QSizeF(size().grownBy(frame)) * windowHandle()->devicePixelRatio()).toSize();
     const FramePosition centred = CentredFrame(desktop.right() + 1, desktop.bottom() + 1, outer.width(), outer.height());
-    return {centred.left, centred.top};
+    const QPoint native(centred.left, centred.top);
+    // Back in Qt's units, by the screen the corner falls on.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = NativeArea(*screen);
+        if (area.contains(native))
+            return area.topLeft() + (QPointF(native - area.topLeft()) / screen->devicePixelRatio()).toPoint();
+    }
+    return native;
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -3,17 +3,19 @@
 
 #include "qt/main_window.h"
 #include "qt/wayland_native.h"
+#include "qt/xwayland.h"
 
 // On X11 the window manager fades the whole window. A Wayland compositor
-// offers clients no opacity of their own, so there the window draws itself at
-// the opacity on a translucent surface and the compositor blends that: the
+// offers clients no opacity of their own, and under XWayland not every one
+// honours the X property, so there the window draws itself at the opacity on
+// a translucent surface and the compositor blends that: the
 // margin around the notebook painted by hand, the notebook with everything on
 // it through an opacity effect (Qt applies none to a window itself). Fully
 // opaque, the effect draws the notebook straight through, as without it.
 
 void MainWindow::PrepareTranslucency()
 {
-    if (IsWaylandNative()) {
+    if (IsWaylandNative() || UnderXWayland()) {
         setAttribute(Qt::WA_TranslucentBackground);
         drawn_opacity_ = new QGraphicsOpacityEffect(this);
         drawn_opacity_->setOpacity(1.0);  // Qt starts an effect at 0.7
