@@ -1,26 +1,16 @@
 #include "qt/xwayland.h"
 
-#include <cstdlib>
-#include <memory>
-
 #include <QGuiApplication>
-#ifdef HORUMINA_X11
-#include <xcb/xcb.h>
-#endif
+#include <QScreen>
 
 bool UnderXWayland()
 {
-#ifdef HORUMINA_X11
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
+    // XWayland names its outputs XWAYLAND0, XWAYLAND1 …; no X server of a
+    // machine's own screens does.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
-    // XWayland names itself by an extension of that name.
-    const char name[] = "XWAYLAND";
-    const std::unique_ptr<xcb_query_extension_reply_t, decltype(&std::free)> reply(
-        xcb_query_extension_reply(connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr), &std::free);
-    return reply && reply->present;
-#else
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->name().startsWith(QLatin1String("XWAYLAND")))
+            return true;
     return false;
-#endif
 }
