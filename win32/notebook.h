@@ -21,7 +21,6 @@ public:
     void SetPageIndex(int index) override;
 
     HWND Tabs() const { return tabs_; }
-    HWND Page(int index) const { return pages_[std::size_t(index)]; }
     const std::vector<HWND>& Pages() const { return pages_; }
 
     // The player clicked a tab: the tab strip has already moved its selection.

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win32/locale.h"
+#include "win32/user_locale.h"
 #include "win32/timer_driver.h"
 #include "win32/wide_text.h"
 

@@ -1,8 +1,6 @@
 # The rules' tests, built by the Linux build (tests/CMakeLists.txt) and the
 # Windows one (tests/win32/): included where GTest::gtest_main,
-# HORUMINA_TEST_TIMEOUT and HORUMINA_GTEST_DISCOVERY are known. A build
-# whose programs cannot run here (HORUMINA_TESTS_RUN_HERE OFF: the 32-bit
-# Windows one) builds the tests without listing them.
+# HORUMINA_TEST_TIMEOUT and HORUMINA_GTEST_DISCOVERY are known.
 add_executable(core_tests
   ${CMAKE_CURRENT_LIST_DIR}/stopwatch_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/training_test.cpp
@@ -17,6 +15,4 @@ add_executable(core_tests
 target_compile_definitions(core_tests PRIVATE HORUMINA_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
 target_include_directories(core_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(core_tests PRIVATE horumina_core GTest::gtest_main)
-if(NOT DEFINED HORUMINA_TESTS_RUN_HERE OR HORUMINA_TESTS_RUN_HERE)
-  gtest_discover_tests(core_tests PROPERTIES TIMEOUT ${HORUMINA_TEST_TIMEOUT} ${HORUMINA_GTEST_DISCOVERY})
-endif()
+gtest_discover_tests(core_tests PROPERTIES TIMEOUT ${HORUMINA_TEST_TIMEOUT} ${HORUMINA_GTEST_DISCOVERY})

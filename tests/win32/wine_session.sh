@@ -27,6 +27,7 @@ start_wine_session() {
     cp --remove-destination "$cached/$(basename "$reg")" "$reg"
   done
   start_session
+  # start_session set a trap of its own; this one stops the session too.
   trap stop_wine_session EXIT
   # Wine's own background processes start once, apart from the tests'
   # output, with this session's display.

@@ -1,4 +1,4 @@
-#include "win32/locale.h"
+#include "win32/user_locale.h"
 
 #include <windows.h>
 
