@@ -76,7 +76,13 @@ TEST(Form, TheClockTicksInTheLocalesFormatAndItsRowKeepsInsideThePage)
     FakeFrontEnd window;
     TForm1& form = window.form;
     window.platform.time = {21, 48, 58};
-    window.platform.clock = {{true, true, ".", true, DesignatorCase::AsTheLocaleWritesIt}, "午前", "午後"};
+    ClockLocale& clock_locale = window.platform.clock;
+    clock_locale.format.twelve_hour = true;
+    clock_locale.format.hour_leading_zero = true;
+    clock_locale.format.separator = ".";
+    clock_locale.format.designator_first = true;
+    clock_locale.am = "午前";
+    clock_locale.pm = "午後";
     window.platform.today = "2027/01/01";
     form.Timer1Timer();
     EXPECT_EQ(form.Label28->Text(), "現在の時刻 : 21:48:58") << "the format read at start holds until the locale changes";
@@ -88,11 +94,11 @@ TEST(Form, TheClockTicksInTheLocalesFormatAndItsRowKeepsInsideThePage)
     const int width = int(clock.size()) * FakeLabel::PixelsPerByte;
     ASSERT_GT(width, PageWidth - 352) << "the text must be too long to stand at the designed left";
     EXPECT_EQ(form.Label28->Left(), PageWidth - width) << "its right end at the page's edge";
-    window.platform.clock = {};
+    clock_locale = ClockLocale{};
     form.LocaleChanged();
     form.Timer1Timer();
     EXPECT_EQ(form.Label28->Left(), 352) << "a short text stands where the layout puts it";
-    window.platform.clock.zero = "٠";
+    clock_locale.zero = "٠";
     form.LocaleChanged();
     form.Timer1Timer();
     EXPECT_EQ(form.Label28->Text(), "現在の時刻 : ٢١:٤٨:٥٨") << "in the locale's digits";
