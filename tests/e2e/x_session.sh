@@ -182,6 +182,23 @@ steady_shot() {
   abort "the screen never held still for two shots"
 }
 
+# check_fades EMPTY SHOOTER...: three presses of the translucency button
+# through the accessibility bus must show most of the window blended at 210
+# of 255 over EMPTY, a shot of the desktop without the window; SHOOTER...
+# prints the path of a steady shot. Needs $switch_access and $blend_count.
+check_fades() {
+  local empty=$1 before after changed blended
+  shift
+  before=$("$@")
+  check "three presses go through the accessibility bus" "$switch_access" press '透明化 (Win2000/XP 以上)' 3
+  after=$("$@")
+  read -r _ changed _ blended < <("$blend_count" "$empty" "$before" "$after" 210)
+  echo "pixels changed: ${changed:-none}, of them blended at 210 of 255: ${blended:-none}"
+  check "at least 80000 pixels of the window change (${changed:-none})" [ "${changed:-0}" -ge 80000 ]
+  check "at least 80000 show the window blended over the desktop at 210 of 255 (${blended:-none})" \
+    [ "${blended:-0}" -ge 80000 ]
+}
+
 # Ends a game the test is done with, so that the next one starts alone.
 stop_game() {
   kill "$game_pid" 2>/dev/null
