@@ -125,7 +125,7 @@ QPoint MainWindow::CentredFramePosition(const QMargins& frame) const
     for (const QScreen* screen : QGuiApplication::screens())
         desktop |= NativeArea(*screen);
     const QSize outer = (QSizeF(size().grownBy(frame)) * windowHandle()->devicePixelRatio()).toSize();
-    const FramePosition centred = CentredFrame(desktop.right() + 1, desktop.bottom() + 1, outer.width(), outer.height());
+    const FramePosition centred = CentredFrame({0, 0, desktop.right() + 1, desktop.bottom() + 1}, outer.width(), outer.height());
     const QPoint native(centred.left, centred.top);
     // Back in Qt's units, by the screen the corner falls on.
     for (const QScreen* screen : QGuiApplication::screens()) {

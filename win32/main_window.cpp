@@ -34,11 +34,12 @@ void Register(const wchar_t* name, WNDPROC procedure, HCURSOR cursor)
     RegisterClassW(&window_class);
 }
 
-// The desktop is measured from 0, 0 to the far edges of all its monitors.
-SIZE Desktop()
+// The virtual screen, which holds every monitor; a monitor left of or above
+// the primary one puts its corner at negative coordinates.
+ScreenArea Desktop()
 {
-    return {GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-            GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 HWND HandleOf(Control* control)
@@ -77,10 +78,10 @@ void MainWindow::MakeApplicationWindow()
 {
     // Of no size, in the middle of the desktop, where the error box it owns
     // comes up.
-    const SIZE desktop = Desktop();
+    const FramePosition middle = CentredFrame(Desktop(), 0, 0);
     application_ = CreateWindowExW(0, ApplicationClass, Wide(form_.Title).c_str(),
-                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, desktop.cx / 2,
-                                   desktop.cy / 2, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, middle.left,
+                                   middle.top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
 
 void MainWindow::MakeMainWindow()
@@ -94,8 +95,7 @@ void MainWindow::MakeMainWindow()
     AdjustWindowRectEx(&frame, style, FALSE, extended);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const SIZE desktop = Desktop();
-    const FramePosition place = CentredFrame(desktop.cx, desktop.cy, width, height);
+    const FramePosition place = CentredFrame(Desktop(), width, height);
     main_ = CreateWindowExW(extended, MainClass, Wide(WindowCaption).c_str(), style, place.left, place.top, width, height,
                             application_, nullptr, GetModuleHandleW(nullptr), this);
     platform_.SetWindows(application_, main_);

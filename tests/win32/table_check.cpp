@@ -248,7 +248,7 @@ int main(int argc, char* argv[])
     check.Expect(Number(*main, "exstyle") & WS_EX_DLGMODALFRAME, "main window has a dialog frame");
     check.ExpectText(main->at("alpha"), "255", "main window layered and opaque at start");
     const FramePosition centred =
-        CentredFrame(std::atoi(argv[1]), std::atoi(argv[2]), int(Number(*main, "w")), int(Number(*main, "h")));
+        CentredFrame({0, 0, std::atoi(argv[1]), std::atoi(argv[2])}, int(Number(*main, "w")), int(Number(*main, "h")));
     check.ExpectEqual(Number(*main, "x"), centred.left, "main window left");
     check.ExpectEqual(Number(*main, "y"), centred.top, "main window top");
     check.ExpectText(application->at("text"), "Horumina", "application window title");
