@@ -50,7 +50,7 @@ HWND HandleOf(Control* control)
 
 }  // namespace
 
-MainWindow::MainWindow(TForm1& form, Win32Platform& platform, const LayoutScale& scale)
+MainWindow::MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale)
     : form_(form), platform_(platform), scale_(scale), fonts_(scale)
 {
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
@@ -112,6 +112,34 @@ void MainWindow::Show(int show_command)
     ShowWindow(main_, show_command == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     SetForegroundWindow(main_);
     RestoreFocus();
+}
+
+// Moved to a monitor of other pixels per inch, the window is laid out again
+// as if it had started there: the window font measured anew, every font,
+// place and size by the new ratio, the frame where Windows suggests it and
+// then sized so that its client area is the layout's. A maximised window
+// keeps the suggested rectangle whole.
+void MainWindow::Rescale(int pixels_per_inch, const RECT& suggested)
+{
+    scale_ = LayoutScale::AtPixelsPerInch(pixels_per_inch);
+    fonts_.Renew([this] {
+        notebook_->Rescale(fonts_, scale_);
+        controls_->Rescale();
+    });
+    SetWindowPos(main_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!IsZoomed(main_)) {
+        // The caption and borders as the window now draws them, at the
+        // monitor's own size.
+        RECT outer;
+        RECT client;
+        GetWindowRect(main_, &outer);
+        GetClientRect(main_, &client);
+        SetWindowPos(main_, nullptr, 0, 0, outer.right - outer.left - client.right + scale_.ToScreen(ClientWidth),
+                     outer.bottom - outer.top - client.bottom + scale_.ToScreen(ClientHeight),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::RestoreFocus()
@@ -222,6 +250,7 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam)
         }
         return 0;
     case WM_SETTINGCHANGE: form_.Dispatch(&TForm1::LocaleChanged); break;
+    case WM_DPICHANGED: Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_CLOSE: DestroyWindow(main_); return 0;
     case WM_DESTROY:
         main_ = nullptr;
