@@ -42,6 +42,17 @@ ScreenArea Desktop()
             GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+// The pixels per inch a window is drawn at: under per-monitor awareness,
+// those of the monitor it stands on. 0 where Windows has no monitors of
+// their own pixels per inch (before Windows 10).
+int PixelsPerInchOf(HWND window)
+{
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpi_for_window = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return dpi_for_window ? int(dpi_for_window(window)) : 0;
+}
+
 HWND HandleOf(Control* control)
 {
     const ChildWindow* window = dynamic_cast<ChildWindow*>(control);
@@ -104,6 +115,19 @@ void MainWindow::MakeMainWindow()
 
 void MainWindow::Show(int show_command)
 {
+    // Made where a monitor of other pixels per inch than the primary one's
+    // holds the middle of the desktop, the window is drawn at that monitor's:
+    // laid out for it, and centred again at its new size. Windows sends no
+    // WM_DPICHANGED for where a window is made.
+    if (const int pixels_per_inch = PixelsPerInchOf(main_);
+        pixels_per_inch && pixels_per_inch != scale_.PixelsPerInch()) {
+        RECT frame;
+        GetWindowRect(main_, &frame);
+        Rescale(pixels_per_inch, frame);
+        GetWindowRect(main_, &frame);
+        const FramePosition place = CentredFrame(Desktop(), frame.right - frame.left, frame.bottom - frame.top);
+        SetWindowPos(main_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (show_command == SW_SHOWMINNOACTIVE) {
         ShowWindow(application_, SW_SHOWMINNOACTIVE);
         return;
