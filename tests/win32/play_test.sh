@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program played with real keys under Wine, as a player plays
 # it: the eye and voice trials with stops aimed at the middle of their
-# windows (the voice trial's keys those of S and P under a Russian layout), the Friends Game's hit and its error box for a target that is no
+# windows (the voice trial with Alt and the keys of S and P under a Russian
+# layout), the Friends Game's hit and its error box for a target that is no
 # integer (closed with Enter, the focus back in the target), the bonus, the
 # hall's reveal at 500 points, the hidden trial's live readout, and the
 # close button ending the program with exit code 0. Every text is read back
