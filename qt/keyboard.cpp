@@ -58,7 +58,8 @@ bool Backwards(const KeyPress& press)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
+    // The error box drawn inside the window keeps its keys to itself.
+    if (event->type() != QEvent::KeyPress || error_panel_open_)
         return false;
     // A key travels up from the focused control; look at it once, where it lands.
     QWidget* target = QApplication::focusWidget();

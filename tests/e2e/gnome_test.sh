@@ -34,6 +34,14 @@ crop() {  # crop SHOT W H X Y: prints the path of that part of the shot
   local part=${1%.png}-$2x$3+$4+$5.png
   convert "$1" -crop "$2x$3+$4+$5" +repage "$part" && echo "$part"
 }
+# The X screen stays black where mutter's output has not been drawn yet: the
+# desktop's shot waits until its middle shows mutter's background.
+mutter_drawn() {
+  local shot
+  shot=$(mktemp -p "$shots_dir" XXXXXX.png) && shoot "$shot" &&
+    [ "$(convert "$shot" -crop 1x1+640+400 -format '%[fx:mean > 0]' info:)" = 1 ]
+}
+poll 20 "mutter to draw its output" mutter_drawn || abort "mutter never drew its output on the X screen"
 empty=$(steady_shot shoot)
 
 game_log=$(mktemp)
@@ -86,5 +94,9 @@ all=$(compare -metric AE "$error" "$typed" null: 2>&1)
 inside=$(changed_over_window "$error" "$typed")
 echo "after the error: $inside pixels changed over the window, $((all - inside)) beside it" >&2
 check "and nowhere beside it ($((all - inside)) pixels)" [ $((all - inside)) -le 500 ]
+# Its OK takes the Enter key, and the window shows its page again.
+xdotool key Return
+box_gone() { [ "$(changed_over_window "$(shot_now)" "$typed")" -lt 2000 ]; }
+check "Enter closes the error box" poll 5 "the error box to close" box_gone
 check "the game still runs" kill -0 "$game_pid"
 finish
