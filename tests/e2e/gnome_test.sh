@@ -29,16 +29,18 @@ poll 20 "mutter to open its Wayland display" test -S "$XDG_RUNTIME_DIR/wayland-g
   { cat "$XDG_RUNTIME_DIR/mutter.log" >&2; abort "mutter did not start"; }
 # mutter's output is a window of the X server's, where openbox puts it; the
 # shots are of the whole X screen.
+# Uncompressed: a PNG of the screen takes over a second to write.
+SHOT_KIND=ppm
 shoot() { import -window root "$1"; }
 crop() {  # crop SHOT W H X Y: prints the path of that part of the shot
-  local part=${1%.png}-$2x$3+$4+$5.png
+  local part=${1%.ppm}-$2x$3+$4+$5.ppm
   convert "$1" -crop "$2x$3+$4+$5" +repage "$part" && echo "$part"
 }
 # The X screen stays black where mutter's output has not been drawn yet: the
 # desktop's shot waits until its middle shows mutter's background.
 mutter_drawn() {
   local shot
-  shot=$(mktemp -p "$shots_dir" XXXXXX.png) && shoot "$shot" &&
+  shot=$(mktemp -p "$shots_dir" XXXXXX.ppm) && shoot "$shot" &&
     [ "$(convert "$shot" -crop 1x1+640+400 -format '%[fx:mean > 0]' info:)" = 1 ]
 }
 poll 20 "mutter to draw its output" mutter_drawn || abort "mutter never drew its output on the X screen"
@@ -51,8 +53,8 @@ button='透明化 (Win2000/XP 以上)'
 "$switch_access" press "$button" 0 || abort "the game never came on the accessibility bus"
 before=$(steady_shot shoot)
 # The window, title bar and border included: what it changed on the screen.
-read -r bw bh bx by < <(compare "$empty" "$before" -compose src -highlight-color white -lowlight-color black png:- 2>/dev/null |
-  convert png:- -trim -format '%w %h %X %Y' info: | tr -d '+')
+read -r bw bh bx by < <(compare "$empty" "$before" -compose src -highlight-color white -lowlight-color black miff:- 2>/dev/null |
+  convert miff:- -trim -format '%w %h %X %Y' info: | tr -d '+')
 [ -n "$by" ] && [ "$bw" -ge 494 ] && [ "$bh" -ge 265 ] || abort "the game's window is not on the screen (found ${bw}x${bh})"
 border=$(((bw - 494) / 2))
 title=$((bh - 265 - 2 * border))
@@ -83,7 +85,7 @@ xdotool mousemove $((bx + border + 430)) $((by + border + title + 18)) click 1  
 xdotool mousemove $((bx + border + 70)) $((by + border + title + 58)) click 1 key ctrl+a type x   # its target
 # A caret blinks in the page from here on: the shots are single ones, and
 # the box is seen by how much of the window it changes.
-shot_now() { local f; f=$(mktemp -p "$shots_dir" XXXXXX.png) && shoot "$f" && echo "$f"; }
+shot_now() { local f; f=$(mktemp -p "$shots_dir" XXXXXX.ppm) && shoot "$f" && echo "$f"; }
 typed=$(shot_now)
 [ "$(changed_over_window "$faded" "$typed")" -ge 20000 ] || abort "the Friends Game page never came to the front"
 # By the accelerators: the voice page's buttons bear the same names.
