@@ -64,6 +64,7 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     BuildPages();
     qApp->installEventFilter(this);
     Form1.Create();
+    PrepareAccelerators();
     // Qt's own focus chain follows the pages' tab order too, for whatever
     // walks it (a screen reader among them).
     for (int page = 0; page < TabbedNotebook1->PageCount(); ++page) {

@@ -63,7 +63,9 @@ protected:
 
 private:
     void BuildPages();
+    void PrepareAccelerators();
     bool HandleKey(const QKeyEvent& key);
+    bool CarryOut(const KeyPress& press);
     void ShowErrorBox(const QString& title, const QString& text);
     void ShowErrorPanel(QMessageBox& box, const QString& title);
     QPoint CentredFramePosition(const QMargins& frame) const;
