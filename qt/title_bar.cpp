@@ -1,5 +1,7 @@
 #include "qt/title_bar.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>

@@ -1,5 +1,6 @@
 #include "qt/wayland_native.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
