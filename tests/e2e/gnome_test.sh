@@ -120,4 +120,8 @@ xdotool key Return
 box_gone() { [ "$(changed_over_window "$(shot_now)" "$typed")" -lt 2000 ]; }
 check "Enter closes the error box" poll 5 "the error box to close" box_gone
 check "the game still runs" kill -0 "$game_pid"
+# The cross at the title bar's right end ends the game.
+xdotool mousemove $((bx + bw - border - 12)) $((by + border + title / 2)) click 1
+wait_exit 5
+check "its close button ends the game with exit code 0 (${exit_code:-still running})" [ "$exit_code" = 0 ]
 finish
