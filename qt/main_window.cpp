@@ -120,11 +120,13 @@ void MainWindow::ShowErrorBox(const QString& title, const QString& text)
 
 void MainWindow::ShowErrorPanel(QMessageBox& box, const QString& title)
 {
-    // Where the window draws its own frame, the compositor offers no way to
-    // show a window over another as its modal child (it would place the box
-    // apart, and Qt's frame would give it maximise and minimise): the box is
-    // drawn inside the window, over its middle, with a caption of its own,
-    // and the rest of the window takes no input while it is open.
+    // Where the window draws its own frame, a box of its own would be placed
+    // apart from the window (such a compositor puts a window over the one it
+    // belongs to only when told it is a modal dialog, in a protocol of GTK's
+    // that Qt does not speak), and Qt's frame would give it maximise and
+    // minimise: the box is drawn inside the window, over its middle, with a
+    // caption of its own, and the rest of the window takes no input while
+    // it is open.
     QFrame panel(this);
     panel.setFrameShape(QFrame::Box);
     panel.setAutoFillBackground(true);
@@ -148,6 +150,7 @@ void MainWindow::ShowErrorPanel(QMessageBox& box, const QString& title)
     error_panel_open_ = true;
     box.exec();
     error_panel_open_ = false;
+    // The box is the caller's: the panel must not take it along when it goes.
     box.setParent(nullptr);
     TabbedNotebook1->setEnabled(true);
     title_bar_->setEnabled(true);
