@@ -16,6 +16,8 @@
 class FrameWatch;
 class QGraphicsOpacityEffect;
 class QKeyEvent;
+class QMessageBox;
+class TitleBar;
 
 // The game's one window as Qt shows it: the form with its controls built as
 // Qt widgets on a notebook of five pages, and everything the form asks of
@@ -61,8 +63,11 @@ protected:
 
 private:
     void BuildPages();
+    void PrepareAccelerators();
     bool HandleKey(const QKeyEvent& key);
+    bool CarryOut(const KeyPress& press);
     void ShowErrorBox(const QString& title, const QString& text);
+    void ShowErrorPanel(QMessageBox& box, const QString& title);
     QPoint CentredFramePosition(const QMargins& frame) const;
     void PlaceByFrame();
     void PrepareTranslucency();
@@ -73,4 +78,8 @@ private:
     // The opacity the window draws itself at, where the platform has no
     // per-window opacity of its own; null where it has.
     QGraphicsOpacityEffect* drawn_opacity_ = nullptr;
+    // The title bar the window draws itself, where the window system leaves
+    // the frame to it; null elsewhere.
+    TitleBar* title_bar_ = nullptr;
+    bool error_panel_open_ = false;
 };
