@@ -11,8 +11,12 @@ ChildWindow* ChildWindow::Of(HWND window)
     return window ? static_cast<ChildWindow*>(GetPropW(window, ControlProperty)) : nullptr;
 }
 
-void ChildWindow::Adopt(HWND window)
+HWND ChildWindow::Handle() const
 {
-    window_ = window;
-    SetPropW(window, ControlProperty, this);
+    if (!window_) {
+        window_ = Make();
+        // Marked as this control's, for Of.
+        SetPropW(window_, ControlProperty, const_cast<ChildWindow*>(this));
+    }
+    return window_;
 }

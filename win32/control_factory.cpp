@@ -33,34 +33,47 @@ std::wstring WideWindowText(HWND window)
 // what they draw.
 HBRUSH PageBrush() { return GetSysColorBrush(COLOR_BTNFACE); }
 
+// A line of text in a font, as wide as the text and as high as the font's
+// lines, measured off the screen.
+SIZE TextSize(HFONT font, const std::wstring& text)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    return {extent.cx, metrics.tmHeight};
+}
+
 class Win32Label final : public Win32Control<Label> {
 public:
     Win32Label(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
-        : scale_(scale),
+        : row_(row),
+          page_(page),
+          scale_(scale),
           font_(fonts.Font(row.font.pixels, row.font.bold)),
           colour_(row.font.colour),
           fits_text_(!Has(row.flags, Flag::FixedSize)),
           designed_(row.box)
     {
-        // A label is one line: a left-aligned one is cut at its edge rather
-        // than broken into a second line.
-        const DWORD alignment = Has(row.flags, Flag::Centred) ? SS_CENTER : SS_LEFTNOWORDWRAP;
-        Adopt(MakeChild(L"STATIC", row, row.text, alignment | SS_NOPREFIX, 0, scale.ToScreen(row.box), page, font_));
-        if (fits_text_)
-            Fit();
     }
 
-    std::string Text() const override { return Utf8(WideWindowText(window_)); }
+    std::string Text() const override { return Utf8(WideWindowText(Handle())); }
     void SetText(std::string_view text) override
     {
-        SetWindowTextW(window_, Wide(text).c_str());
-        if (fits_text_)
-            Fit();
+        SetWindowTextW(Handle(), Wide(text).c_str());
+        if (fits_text_) {
+            const SIZE size = FittedSize(WideWindowText(Handle()));
+            SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
     int Width() const override
     {
         RECT frame;
-        GetWindowRect(window_, &frame);
+        GetWindowRect(Handle(), &frame);
         return scale_.ToLayout(frame.right - frame.left);
     }
     int Left() const override { return designed_.left; }
@@ -70,13 +83,13 @@ public:
     {
         designed_.left = left;
         RECT page;
-        GetClientRect(GetParent(window_), &page);
+        GetClientRect(page_, &page);
         RECT frame;
-        GetWindowRect(window_, &frame);
-        MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&frame), 2);
+        GetWindowRect(Handle(), &frame);
+        MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&frame), 2);
         const int x = std::max(0L, std::min(LONG(scale_.ToScreen(left)), page.right - (frame.right - frame.left)));
         if (x != frame.left)
-            SetWindowPos(window_, nullptr, x, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(Handle(), nullptr, x, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     HBRUSH Colours(HDC dc) const override
@@ -87,23 +100,32 @@ public:
     }
 
 private:
-    // A label that sizes itself takes its text's width and its font's line
-    // height; an empty one keeps its designed size.
-    void Fit()
+    HWND Make() const override
     {
-        const std::wstring text = WideWindowText(window_);
-        HDC dc = GetDC(window_);
-        HGDIOBJ before = SelectObject(dc, font_);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, before);
-        ReleaseDC(window_, dc);
-        const int width = text.empty() ? scale_.ToScreen(designed_.width) : extent.cx;
-        SetWindowPos(window_, nullptr, 0, 0, width, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // A label is one line: a left-aligned one is cut at its edge rather
+        // than broken into a second line.
+        const DWORD alignment = Has(row_.flags, Flag::Centred) ? SS_CENTER : SS_LEFTNOWORDWRAP;
+        Box box = scale_.ToScreen(row_.box);
+        if (fits_text_) {
+            const SIZE size = FittedSize(Wide(row_.text));
+            box.width = size.cx;
+            box.height = size.cy;
+        }
+        return MakeChild(L"STATIC", row_, row_.text, alignment | SS_NOPREFIX, 0, box, page_, font_);
     }
 
+    // A label that sizes itself takes its text's width and its font's line
+    // height; an empty one keeps its designed width.
+    SIZE FittedSize(const std::wstring& text) const
+    {
+        SIZE size = TextSize(font_, text);
+        if (text.empty())
+            size.cx = scale_.ToScreen(designed_.width);
+        return size;
+    }
+
+    const ControlRow& row_;
+    HWND page_;
     const LayoutScale& scale_;
     HFONT font_;
     ColourValue colour_;
@@ -118,36 +140,25 @@ int EditHeight(int font_pixels) { return font_pixels + 8; }
 class Win32EditBox final : public Win32Control<EditBox> {
 public:
     Win32EditBox(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
-        : fonts_(fonts), scale_(scale), bold_(row.font.bold), colour_(row.font.colour)
+        : row_(row), page_(page), fonts_(fonts), scale_(scale), bold_(row.font.bold), colour_(row.font.colour)
     {
-        DWORD style = ES_AUTOHSCROLL | ES_LEFT;
-        if (Has(row.flags, Flag::ReadOnly))
-            style |= ES_READONLY;
-        if (!Has(row.flags, Flag::NoTabStop))
-            style |= WS_TABSTOP;
-        Box box = row.box;
-        box.height = EditHeight(row.font.pixels);
-        Adopt(MakeChild(L"EDIT", row, row.text, style, WS_EX_CLIENTEDGE, scale.ToScreen(box), page,
-                        fonts.Font(row.font.pixels, bold_)));
-        if (row.max_length > 0)
-            SendMessageW(window_, EM_LIMITTEXT, WPARAM(row.max_length), 0);
     }
 
-    std::string Text() const override { return Utf8(WideWindowText(window_)); }
-    void SetText(std::string_view text) override { SetWindowTextW(window_, Wide(text).c_str()); }
+    std::string Text() const override { return Utf8(WideWindowText(Handle())); }
+    void SetText(std::string_view text) override { SetWindowTextW(Handle(), Wide(text).c_str()); }
     void SetTextColour(ColourValue colour) override
     {
         if (colour == colour_)
             return;
         colour_ = colour;
-        InvalidateRect(window_, nullptr, TRUE);
+        InvalidateRect(Handle(), nullptr, TRUE);
     }
     void SetFontPixels(int pixels) override
     {
-        SendMessageW(window_, WM_SETFONT, WPARAM(fonts_.Font(pixels, bold_)), TRUE);
+        SendMessageW(Handle(), WM_SETFONT, WPARAM(fonts_.Font(pixels, bold_)), TRUE);
         RECT frame;
-        GetWindowRect(window_, &frame);
-        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, scale_.ToScreen(EditHeight(pixels)),
+        GetWindowRect(Handle(), &frame);
+        SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, scale_.ToScreen(EditHeight(pixels)),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -161,6 +172,24 @@ public:
     }
 
 private:
+    HWND Make() const override
+    {
+        DWORD style = ES_AUTOHSCROLL | ES_LEFT;
+        if (Has(row_.flags, Flag::ReadOnly))
+            style |= ES_READONLY;
+        if (!Has(row_.flags, Flag::NoTabStop))
+            style |= WS_TABSTOP;
+        Box box = row_.box;
+        box.height = EditHeight(row_.font.pixels);
+        HWND window = MakeChild(L"EDIT", row_, row_.text, style, WS_EX_CLIENTEDGE, scale_.ToScreen(box), page_,
+                                fonts_.Font(row_.font.pixels, bold_));
+        if (row_.max_length > 0)
+            SendMessageW(window, EM_LIMITTEXT, WPARAM(row_.max_length), 0);
+        return window;
+    }
+
+    const ControlRow& row_;
+    HWND page_;
     FontCache& fonts_;
     const LayoutScale& scale_;
     bool bold_;
@@ -173,9 +202,9 @@ template <class Interface>
 class Win32PushButton : public Win32Control<Interface> {
 public:
     Win32PushButton(const ControlRow& row, HWND page, TForm1& form, HFONT font, const LayoutScale& scale, DWORD kind)
-        : form_(form), click_(row.click), cursor_(CursorOf(row.cursor))
+        : row_(row), page_(page), font_(font), scale_(scale), kind_(kind), form_(form), click_(row.click),
+          cursor_(CursorOf(row.cursor))
     {
-        this->Adopt(MakeChild(L"BUTTON", row, row.text, kind | WS_TABSTOP, 0, scale.ToScreen(row.box), page, font));
     }
 
     void Clicked() override
@@ -186,6 +215,16 @@ public:
     HCURSOR CursorShape() const override { return cursor_; }
 
 private:
+    HWND Make() const override
+    {
+        return MakeChild(L"BUTTON", row_, row_.text, kind_ | WS_TABSTOP, 0, scale_.ToScreen(row_.box), page_, font_);
+    }
+
+    const ControlRow& row_;
+    HWND page_;
+    HFONT font_;
+    const LayoutScale& scale_;
+    DWORD kind_;
     TForm1& form_;
     Handler click_;
     HCURSOR cursor_;
@@ -207,7 +246,7 @@ public:
         const bool pushed = (item.itemState & ODS_SELECTED) != 0;
         const bool disabled = (item.itemState & ODS_DISABLED) != 0;
         DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-        const std::wstring caption = WideWindowText(window_);
+        const std::wstring caption = WideWindowText(Handle());
         HGDIOBJ before = SelectObject(dc, font_);
         RECT measured{};
         DrawTextW(dc, caption.c_str(), int(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
@@ -238,10 +277,8 @@ private:
 class Win32Picture final : public Win32Control<Picture> {
 public:
     Win32Picture(const ControlRow& row, HWND page, const LayoutScale& scale)
-        : picture_(LoadResourcePicture(Wide(row.text).c_str()))
+        : row_(row), page_(page), scale_(scale), picture_(LoadResourcePicture(Wide(row.text).c_str()))
     {
-        Adopt(MakeChild(L"STATIC", row, row.description ? row.description : "", SS_OWNERDRAW, 0, scale.ToScreen(row.box),
-                        page, nullptr));
     }
 
     void Draw(const DRAWITEMSTRUCT& item) const override
@@ -252,6 +289,15 @@ public:
     }
 
 private:
+    HWND Make() const override
+    {
+        return MakeChild(L"STATIC", row_, row_.description ? row_.description : "", SS_OWNERDRAW, 0,
+                         scale_.ToScreen(row_.box), page_, nullptr);
+    }
+
+    const ControlRow& row_;
+    HWND page_;
+    const LayoutScale& scale_;
     std::optional<DibPicture> picture_;
 };
 
@@ -268,13 +314,15 @@ Made* Win32ControlFactory::Keep(int page, const ControlRow& row, Arguments&&... 
 {
     auto made = std::make_unique<Made>(row, pages_[std::size_t(page)], std::forward<Arguments>(arguments)...);
     Made* kept = made.get();
-    stacks_[std::size_t(page)].push_back({kept->Handle(), DrawnOnPage(row), row.tab_order});
+    stacks_[std::size_t(page)].push_back({kept, DrawnOnPage(row), row.tab_order});
     made_.push_back(std::move(made));
     return kept;
 }
 
-void Win32ControlFactory::StackPage(int page) const
+void Win32ControlFactory::MakePage(int page) const
 {
+    for (const Stacked& stacked : stacks_[std::size_t(page)])
+        stacked.control->Handle();
     std::vector<Stacked> top_down = stacks_[std::size_t(page)];
     std::stable_sort(top_down.begin(), top_down.end(), [](const Stacked& a, const Stacked& b) {
         if (a.drawn_on_page != b.drawn_on_page)
@@ -285,7 +333,7 @@ void Win32ControlFactory::StackPage(int page) const
     const auto labels = std::find_if(top_down.begin(), top_down.end(), [](const Stacked& s) { return s.drawn_on_page; });
     std::reverse(labels, top_down.end());
     for (const Stacked& stacked : top_down)
-        SetWindowPos(stacked.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(stacked.control->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Label* Win32ControlFactory::MakeLabel(int page, const ControlRow& row)

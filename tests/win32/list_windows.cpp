@@ -9,8 +9,8 @@
 // The program is found by the caption of one of its top-level windows (by
 // default the game's main window, "- ホ ル ミ ナ - Ver 1.00") or by the
 // file name of its executable; with --wait, for up to SECONDS until it is
-// there. Exits 0 when it listed it, 1 when it found no such program, 2 on
-// a wrong command line.
+// there, and then until it waits for input. Exits 0 when it listed it, 1
+// when it found no such program, 2 on a wrong command line.
 //
 // Output, UTF-8, one record a line: the record's kind, then tab-separated
 // key=value fields, always the same keys in the same order. Texts are
@@ -342,8 +342,14 @@ int wmain(int argc, wchar_t* argv[])
         return 1;
     }
 
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ |
-                                           PROCESS_VM_WRITE, FALSE, pid);
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ |
+                                           PROCESS_VM_WRITE | SYNCHRONIZE, FALSE, pid);
+    // A program still making its windows has not yet waited for input: it is
+    // listed once it has (within the wait), as the player first meets it.
+    if (process) {
+        const ULONGLONG now = GetTickCount64();
+        WaitForInputIdle(process, now < deadline ? DWORD(deadline - now) : 0);
+    }
     TopLevels top{pid, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&top));
     std::string out = Record("process").Field("pid", static_cast<long long>(pid)).Field("exe", Escaped(process ? ExeName(process) : L"")).Line();
