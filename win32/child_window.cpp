@@ -1,22 +1,38 @@
 #include "win32/child_window.h"
 
+#include <unordered_map>
+
 namespace {
 
-constexpr wchar_t ControlProperty[] = L"Horumina.Control";
+// The controls by their windows, kept in the program rather than as window
+// properties: a page asks for the control of each label it colours at every
+// paint, and a property is a round trip to the window system.
+std::unordered_map<HWND, ChildWindow*>& Controls()
+{
+    static std::unordered_map<HWND, ChildWindow*> controls;
+    return controls;
+}
 
 }  // namespace
 
+ChildWindow::~ChildWindow()
+{
+    if (window_)
+        Controls().erase(window_);
+}
+
 ChildWindow* ChildWindow::Of(HWND window)
 {
-    return window ? static_cast<ChildWindow*>(GetPropW(window, ControlProperty)) : nullptr;
+    const auto found = Controls().find(window);
+    return found == Controls().end() ? nullptr : found->second;
 }
 
 HWND ChildWindow::Handle() const
 {
     if (!window_) {
         window_ = Make();
-        // Marked as this control's, for Of.
-        SetPropW(window_, ControlProperty, const_cast<ChildWindow*>(this));
+        if (window_)
+            Controls()[window_] = const_cast<ChildWindow*>(this);
     }
     return window_;
 }

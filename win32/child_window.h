@@ -11,7 +11,7 @@
 // window's first frame.
 class ChildWindow {
 public:
-    virtual ~ChildWindow() = default;
+    virtual ~ChildWindow();
 
     // The control's window, made now if it is not made yet.
     HWND Handle() const;
