@@ -23,9 +23,11 @@
 // its pixels before they hold still for a second), optionally the CPU it
 // uses over a span once it has settled, and the peak resident memory from
 // start to close. The window is closed the way a window manager's close
-// button does it, with WM_DELETE_WINDOW.
+// button does it, with WM_DELETE_WINDOW. With --then, a shell command runs
+// once the window has settled and before the CPU span, with the window's id
+// in $WINDOW (to start a trial in it, say); it must succeed.
 //
-//   launch [--picture] [--settle S] [--cpu S] PROGRAM [ARGS...]
+//   launch [--picture] [--settle S] [--then COMMAND] [--cpu S] PROGRAM [ARGS...]
 //
 // Prints one line: startup_ms=… [complete_ms=…] peak_rss_kb=… [cpu_percent=…]
 
@@ -169,6 +171,7 @@ int main(int argc, char* argv[])
     double settle_s = 0.5;
     double cpu_s = 0;
     bool picture = false;
+    const char* then = nullptr;
     int first = 1;
     while (first < argc && std::strncmp(argv[first], "--", 2) == 0) {
         if (std::strcmp(argv[first], "--picture") == 0) {
@@ -182,12 +185,14 @@ int main(int argc, char* argv[])
             settle_s = Seconds(argv[first + 1]);
         else if (std::strcmp(argv[first], "--cpu") == 0)
             cpu_s = Seconds(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--then") == 0)
+            then = argv[first + 1];
         else
             Fail("unknown option");
         first += 2;
     }
     if (first >= argc)
-        Fail("usage: launch [--picture] [--settle S] [--cpu S] PROGRAM [ARGS...]");
+        Fail("usage: launch [--picture] [--settle S] [--then COMMAND] [--cpu S] PROGRAM [ARGS...]");
 
     int screen_number = 0;
     Session s{xcb_connect(nullptr, &screen_number), 0, 0};
@@ -236,6 +241,13 @@ int main(int argc, char* argv[])
     if (picture)
         complete = FirstCompletePicture(s, *window, mapped);
     std::this_thread::sleep_for(std::chrono::duration<double>(settle_s));
+    if (then) {
+        setenv("WINDOW", std::to_string(*window).c_str(), 1);
+        if (std::system(then) != 0) {
+            Close(s, *window);
+            Fail("the command given with --then failed");
+        }
+    }
     double cpu_percent = -1;
     if (cpu_s > 0) {
         const auto cpu_before = CpuTimeOf(pid);

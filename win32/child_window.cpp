@@ -1,18 +1,38 @@
 #include "win32/child_window.h"
 
+#include <unordered_map>
+
 namespace {
 
-constexpr wchar_t ControlProperty[] = L"Horumina.Control";
+// The controls by their windows, kept in the program rather than as window
+// properties: a page asks for the control of each label it colours at every
+// paint, and a property is a round trip to the window system.
+std::unordered_map<HWND, ChildWindow*>& Controls()
+{
+    static std::unordered_map<HWND, ChildWindow*> controls;
+    return controls;
+}
 
 }  // namespace
 
-ChildWindow* ChildWindow::Of(HWND window)
+ChildWindow::~ChildWindow()
 {
-    return window ? static_cast<ChildWindow*>(GetPropW(window, ControlProperty)) : nullptr;
+    if (window_)
+        Controls().erase(window_);
 }
 
-void ChildWindow::Adopt(HWND window)
+ChildWindow* ChildWindow::Of(HWND window)
 {
-    window_ = window;
-    SetPropW(window, ControlProperty, this);
+    const auto found = Controls().find(window);
+    return found == Controls().end() ? nullptr : found->second;
+}
+
+HWND ChildWindow::Handle() const
+{
+    if (!window_) {
+        window_ = Make();
+        if (window_)
+            Controls()[window_] = const_cast<ChildWindow*>(this);
+    }
+    return window_;
 }

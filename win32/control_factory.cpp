@@ -38,36 +38,47 @@ std::wstring WideWindowText(HWND window)
 // what they draw.
 HBRUSH PageBrush() { return GetSysColorBrush(COLOR_BTNFACE); }
 
+// A line of text in a font, as wide as the text and as high as the font's
+// lines, measured off the screen.
+SIZE TextSize(HFONT font, const std::wstring& text)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    return {extent.cx, metrics.tmHeight};
+}
+
 class Win32Label final : public Win32Control<Label> {
 public:
     Win32Label(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
-        : fonts_(fonts),
+        : row_(row),
+          page_(page),
+          fonts_(fonts),
           scale_(scale),
-          style_(row.font),
-          font_(fonts.Font(row.font.pixels, row.font.bold)),
           colour_(row.font.colour),
           fits_text_(!Has(row.flags, Flag::FixedSize)),
           designed_(row.box)
     {
-        // A label is one line: a left-aligned one is cut at its edge rather
-        // than broken into a second line.
-        const DWORD alignment = Has(row.flags, Flag::Centred) ? SS_CENTER : SS_LEFTNOWORDWRAP;
-        Adopt(MakeChild(L"STATIC", row, row.text, alignment | SS_NOPREFIX, 0, scale.ToScreen(row.box), page, font_));
-        if (fits_text_)
-            Fit();
     }
 
-    std::string Text() const override { return Utf8(WideWindowText(window_)); }
+    std::string Text() const override { return Utf8(WideWindowText(Handle())); }
     void SetText(std::string_view text) override
     {
-        SetWindowTextW(window_, Wide(text).c_str());
-        if (fits_text_)
-            Fit();
+        SetWindowTextW(Handle(), Wide(text).c_str());
+        if (fits_text_) {
+            const Box box = ScreenBox(WideWindowText(Handle()));
+            SetWindowPos(Handle(), nullptr, 0, 0, box.width, box.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
     int Width() const override
     {
         RECT frame;
-        GetWindowRect(window_, &frame);
+        GetWindowRect(Handle(), &frame);
         return scale_.ToLayout(frame.right - frame.left);
     }
     int Left() const override { return designed_.left; }
@@ -77,13 +88,13 @@ public:
     {
         designed_.left = left;
         RECT page;
-        GetClientRect(GetParent(window_), &page);
+        GetClientRect(page_, &page);
         RECT frame;
-        GetWindowRect(window_, &frame);
-        MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&frame), 2);
+        GetWindowRect(Handle(), &frame);
+        MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&frame), 2);
         const int x = std::max(0L, std::min(LONG(scale_.ToScreen(left)), page.right - (frame.right - frame.left)));
         if (x != frame.left)
-            SetWindowPos(window_, nullptr, x, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(Handle(), nullptr, x, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     HBRUSH Colours(HDC dc) const override
@@ -95,36 +106,42 @@ public:
 
     void Rescale() override
     {
-        font_ = fonts_.Font(style_.pixels, style_.bold);
-        SendMessageW(window_, WM_SETFONT, WPARAM(font_), TRUE);
-        Place(window_, scale_.ToScreen(designed_));
-        if (fits_text_)
-            Fit();
+        SendMessageW(Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
+        Place(Handle(), ScreenBox(WideWindowText(Handle())));
         SetLeft(designed_.left);
     }
 
 private:
-    // A label that sizes itself takes its text's width and its font's line
-    // height; an empty one keeps its designed size.
-    void Fit()
+    HWND Make() const override
     {
-        const std::wstring text = WideWindowText(window_);
-        HDC dc = GetDC(window_);
-        HGDIOBJ before = SelectObject(dc, font_);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, before);
-        ReleaseDC(window_, dc);
-        const int width = text.empty() ? scale_.ToScreen(designed_.width) : extent.cx;
-        SetWindowPos(window_, nullptr, 0, 0, width, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // A label is one line: a left-aligned one is cut at its edge rather
+        // than broken into a second line.
+        const DWORD alignment = Has(row_.flags, Flag::Centred) ? SS_CENTER : SS_LEFTNOWORDWRAP;
+        return MakeChild(L"STATIC", row_, row_.text, alignment | SS_NOPREFIX, 0, ScreenBox(Wide(row_.text)), page_,
+                         Font());
     }
 
+    HFONT Font() const { return fonts_.Font(row_.font.pixels, row_.font.bold); }
+
+    // Where the label stands with `text`: one that sizes itself takes its
+    // text's width and its font's line height, an empty one its designed
+    // width.
+    Box ScreenBox(const std::wstring& text) const
+    {
+        Box box = scale_.ToScreen(designed_);
+        if (fits_text_) {
+            const SIZE size = TextSize(Font(), text);
+            if (!text.empty())
+                box.width = size.cx;
+            box.height = size.cy;
+        }
+        return box;
+    }
+
+    const ControlRow& row_;
+    HWND page_;
     FontCache& fonts_;
     const LayoutScale& scale_;
-    FontStyle style_;
-    HFONT font_;
     ColourValue colour_;
     bool fits_text_;
     Box designed_;
@@ -137,38 +154,27 @@ int EditHeight(int font_pixels) { return font_pixels + 8; }
 class Win32EditBox final : public Win32Control<EditBox> {
 public:
     Win32EditBox(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
-        : fonts_(fonts), scale_(scale), designed_(row.box), pixels_(row.font.pixels), bold_(row.font.bold),
+        : row_(row), page_(page), fonts_(fonts), scale_(scale), pixels_(row.font.pixels), bold_(row.font.bold),
           colour_(row.font.colour)
     {
-        DWORD style = ES_AUTOHSCROLL | ES_LEFT;
-        if (Has(row.flags, Flag::ReadOnly))
-            style |= ES_READONLY;
-        if (!Has(row.flags, Flag::NoTabStop))
-            style |= WS_TABSTOP;
-        Box box = row.box;
-        box.height = EditHeight(row.font.pixels);
-        Adopt(MakeChild(L"EDIT", row, row.text, style, WS_EX_CLIENTEDGE, scale.ToScreen(box), page,
-                        fonts.Font(row.font.pixels, bold_)));
-        if (row.max_length > 0)
-            SendMessageW(window_, EM_LIMITTEXT, WPARAM(row.max_length), 0);
     }
 
-    std::string Text() const override { return Utf8(WideWindowText(window_)); }
-    void SetText(std::string_view text) override { SetWindowTextW(window_, Wide(text).c_str()); }
+    std::string Text() const override { return Utf8(WideWindowText(Handle())); }
+    void SetText(std::string_view text) override { SetWindowTextW(Handle(), Wide(text).c_str()); }
     void SetTextColour(ColourValue colour) override
     {
         if (colour == colour_)
             return;
         colour_ = colour;
-        InvalidateRect(window_, nullptr, TRUE);
+        InvalidateRect(Handle(), nullptr, TRUE);
     }
     void SetFontPixels(int pixels) override
     {
         pixels_ = pixels;
-        SendMessageW(window_, WM_SETFONT, WPARAM(fonts_.Font(pixels, bold_)), TRUE);
+        SendMessageW(Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
         RECT frame;
-        GetWindowRect(window_, &frame);
-        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, scale_.ToScreen(EditHeight(pixels)),
+        GetWindowRect(Handle(), &frame);
+        SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, scale_.ToScreen(EditHeight(pixels)),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -183,14 +189,34 @@ public:
 
     void Rescale() override
     {
-        SendMessageW(window_, WM_SETFONT, WPARAM(fonts_.Font(pixels_, bold_)), TRUE);
-        Place(window_, scale_.ToScreen(Box{designed_.left, designed_.top, designed_.width, EditHeight(pixels_)}));
+        SendMessageW(Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
+        Place(Handle(), ScreenBox());
     }
 
 private:
+    HWND Make() const override
+    {
+        DWORD style = ES_AUTOHSCROLL | ES_LEFT;
+        if (Has(row_.flags, Flag::ReadOnly))
+            style |= ES_READONLY;
+        if (!Has(row_.flags, Flag::NoTabStop))
+            style |= WS_TABSTOP;
+        HWND window = MakeChild(L"EDIT", row_, row_.text, style, WS_EX_CLIENTEDGE, ScreenBox(), page_, Font());
+        if (row_.max_length > 0)
+            SendMessageW(window, EM_LIMITTEXT, WPARAM(row_.max_length), 0);
+        return window;
+    }
+
+    HFONT Font() const { return fonts_.Font(pixels_, bold_); }
+    Box ScreenBox() const
+    {
+        return scale_.ToScreen(Box{row_.box.left, row_.box.top, row_.box.width, EditHeight(pixels_)});
+    }
+
+    const ControlRow& row_;
+    HWND page_;
     FontCache& fonts_;
     const LayoutScale& scale_;
-    Box designed_;
     int pixels_;
     bool bold_;
     ColourValue colour_;
@@ -203,10 +229,9 @@ class Win32PushButton : public Win32Control<Interface> {
 public:
     Win32PushButton(const ControlRow& row, HWND page, TForm1& form, FontCache& fonts, const LayoutScale& scale,
                     DWORD kind)
-        : fonts_(fonts), scale_(scale), designed_(row.box), style_(row.font), form_(form), click_(row.click),
+        : scale_(scale), row_(row), page_(page), fonts_(fonts), kind_(kind), form_(form), click_(row.click),
           cursor_(CursorOf(row.cursor))
     {
-        this->Adopt(MakeChild(L"BUTTON", row, row.text, kind | WS_TABSTOP, 0, scale.ToScreen(row.box), page, Font()));
     }
 
     void Clicked() override
@@ -217,19 +242,25 @@ public:
     HCURSOR CursorShape() const override { return cursor_; }
     void Rescale() override
     {
-        SendMessageW(this->window_, WM_SETFONT, WPARAM(Font()), TRUE);
-        Place(this->window_, scale_.ToScreen(designed_));
+        SendMessageW(this->Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
+        Place(this->Handle(), scale_.ToScreen(row_.box));
     }
 
 protected:
-    HFONT Font() const { return fonts_.Font(style_.pixels, style_.bold); }
+    HFONT Font() const { return fonts_.Font(row_.font.pixels, row_.font.bold); }
 
-    FontCache& fonts_;
     const LayoutScale& scale_;
 
 private:
-    Box designed_;
-    FontStyle style_;
+    HWND Make() const override
+    {
+        return MakeChild(L"BUTTON", row_, row_.text, kind_ | WS_TABSTOP, 0, scale_.ToScreen(row_.box), page_, Font());
+    }
+
+    const ControlRow& row_;
+    HWND page_;
+    FontCache& fonts_;
+    DWORD kind_;
     TForm1& form_;
     Handler click_;
     HCURSOR cursor_;
@@ -240,15 +271,8 @@ private:
 class Win32BitmapButton final : public Win32PushButton<BitmapButton> {
 public:
     Win32BitmapButton(const ControlRow& row, HWND page, TForm1& form, FontCache& fonts, const LayoutScale& scale)
-        : Win32PushButton(row, page, form, fonts, scale, BS_OWNERDRAW), font_(Font()), gap_(scale.ToScreen(4))
+        : Win32PushButton(row, page, form, fonts, scale, BS_OWNERDRAW)
     {
-    }
-
-    void Rescale() override
-    {
-        font_ = Font();
-        gap_ = scale_.ToScreen(4);
-        Win32PushButton::Rescale();
     }
 
     void Draw(const DRAWITEMSTRUCT& item) const override
@@ -258,15 +282,16 @@ public:
         const bool pushed = (item.itemState & ODS_SELECTED) != 0;
         const bool disabled = (item.itemState & ODS_DISABLED) != 0;
         DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-        const std::wstring caption = WideWindowText(window_);
-        HGDIOBJ before = SelectObject(dc, font_);
+        const std::wstring caption = WideWindowText(Handle());
+        HGDIOBJ before = SelectObject(dc, Font());
         RECT measured{};
         DrawTextW(dc, caption.c_str(), int(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
         const int shift = pushed ? 1 : 0;
-        const int pair = DoorGlyphSide + gap_ + (measured.right - measured.left);
+        const int gap = scale_.ToScreen(4);
+        const int pair = DoorGlyphSide + gap + (measured.right - measured.left);
         const int left = face.left + (face.right - face.left - pair) / 2 + shift;
         DrawDoorGlyph(dc, left, face.top + (face.bottom - face.top - DoorGlyphSide) / 2 + shift, disabled);
-        RECT text{left + DoorGlyphSide + gap_, face.top + shift, face.right, face.bottom + shift};
+        RECT text{left + DoorGlyphSide + gap, face.top + shift, face.right, face.bottom + shift};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
         const UINT hide_underline = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
@@ -278,10 +303,6 @@ public:
             DrawFocusRect(dc, &focus);
         }
     }
-
-private:
-    HFONT font_;
-    int gap_;
 };
 
 // The picture at its natural size at the control's top-left corner, the page
@@ -289,10 +310,8 @@ private:
 class Win32Picture final : public Win32Control<Picture> {
 public:
     Win32Picture(const ControlRow& row, HWND page, const LayoutScale& scale)
-        : scale_(scale), designed_(row.box), picture_(LoadResourcePicture(Wide(row.text).c_str()))
+        : row_(row), page_(page), scale_(scale), picture_(LoadResourcePicture(Wide(row.text).c_str()))
     {
-        Adopt(MakeChild(L"STATIC", row, row.description ? row.description : "", SS_OWNERDRAW, 0, scale.ToScreen(row.box),
-                        page, nullptr));
     }
 
     void Draw(const DRAWITEMSTRUCT& item) const override
@@ -302,11 +321,18 @@ public:
             picture_->Draw(item.hDC, 0, 0);
     }
 
-    void Rescale() override { Place(window_, scale_.ToScreen(designed_)); }
+    void Rescale() override { Place(Handle(), scale_.ToScreen(row_.box)); }
 
 private:
+    HWND Make() const override
+    {
+        return MakeChild(L"STATIC", row_, row_.description ? row_.description : "", SS_OWNERDRAW, 0,
+                         scale_.ToScreen(row_.box), page_, nullptr);
+    }
+
+    const ControlRow& row_;
+    HWND page_;
     const LayoutScale& scale_;
-    Box designed_;
     std::optional<DibPicture> picture_;
 };
 
@@ -323,13 +349,15 @@ Made* Win32ControlFactory::Keep(int page, const ControlRow& row, Arguments&&... 
 {
     auto made = std::make_unique<Made>(row, pages_[std::size_t(page)], std::forward<Arguments>(arguments)...);
     Made* kept = made.get();
-    stacks_[std::size_t(page)].push_back({kept->Handle(), DrawnOnPage(row), row.tab_order});
+    stacks_[std::size_t(page)].push_back({kept, DrawnOnPage(row), row.tab_order});
     made_.push_back(std::move(made));
     return kept;
 }
 
-void Win32ControlFactory::StackPage(int page) const
+void Win32ControlFactory::MakePage(int page) const
 {
+    for (const Stacked& stacked : stacks_[std::size_t(page)])
+        stacked.control->Handle();
     std::vector<Stacked> top_down = stacks_[std::size_t(page)];
     std::stable_sort(top_down.begin(), top_down.end(), [](const Stacked& a, const Stacked& b) {
         if (a.drawn_on_page != b.drawn_on_page)
@@ -340,7 +368,7 @@ void Win32ControlFactory::StackPage(int page) const
     const auto labels = std::find_if(top_down.begin(), top_down.end(), [](const Stacked& s) { return s.drawn_on_page; });
     std::reverse(labels, top_down.end());
     for (const Stacked& stacked : top_down)
-        SetWindowPos(stacked.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(stacked.control->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Label* Win32ControlFactory::MakeLabel(int page, const ControlRow& row)
@@ -371,5 +399,6 @@ Picture* Win32ControlFactory::MakePicture(int page, const ControlRow& row)
 void Win32ControlFactory::Rescale() const
 {
     for (const std::unique_ptr<ChildWindow>& control : made_)
-        control->Rescale();
+        if (control->Made())
+            control->Rescale();
 }

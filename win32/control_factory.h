@@ -16,7 +16,8 @@
 // Makes the controls of the page tables as the platform's own windows on the
 // page windows: STATIC labels, EDIT boxes, BUTTONs and the picture, each with
 // the text, font, colour, flags and cursor of its row. It keeps them for as
-// long as the form lives.
+// long as the form lives. A control's window is made when it is first
+// needed, or else when its page is made.
 class Win32ControlFactory final : public ControlFactory {
 public:
     Win32ControlFactory(TForm1& form, std::span<const HWND> pages, FontCache& fonts, const LayoutScale& scale);
@@ -27,14 +28,16 @@ public:
     BitmapButton* MakeBitmapButton(int page, const ControlRow& row) override;
     Picture* MakePicture(int page, const ControlRow& row) override;
 
-    // Once a page is built, stacks its windows: the edit boxes and buttons on
-    // top in tab order, which is the order a screen reader walks them in, and
-    // beneath them the labels and the picture, a later row's over an earlier
-    // one's, as the layout draws them.
-    void StackPage(int page) const;
+    // Once a page is built, makes the windows of its controls not made yet,
+    // in the table's order, and stacks them all: the edit boxes and buttons
+    // on top in tab order, which is the order a screen reader walks them in,
+    // and beneath them the labels and the picture, a later row's over an
+    // earlier one's, as the layout draws them.
+    void MakePage(int page) const;
 
-    // Places every control and gives it its font again, after the scale has
-    // changed; the pages must already stand at the new scale.
+    // Places every control whose window is made and gives it its font again,
+    // after the scale has changed; the pages must already stand at the new
+    // scale. The others are made at it when they are needed.
     void Rescale() const;
 
 private:
@@ -43,7 +46,7 @@ private:
     Made* Keep(int page, const ControlRow& row, Arguments&&... arguments);
 
     struct Stacked {
-        HWND window;
+        const ChildWindow* control;
         bool drawn_on_page;
         int tab_order;
     };

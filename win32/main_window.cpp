@@ -76,10 +76,12 @@ MainWindow::MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale
     notebook_ = std::make_unique<Win32Notebook>(main_, form_, fonts_, scale_);
     form_.TabbedNotebook1 = notebook_.get();
     controls_ = std::make_unique<Win32ControlFactory>(form_, notebook_->Pages(), fonts_, scale_);
-    for (int page = 0; page < int(::Pages().size()); ++page) {
+    // Every control of every page, for the form; of their windows only the
+    // first page's, which the first frame shows, and those the form's creation
+    // handler touches.
+    for (int page = 0; page < int(::Pages().size()); ++page)
         BuildPage(form_, *controls_, page);
-        controls_->StackPage(page);
-    }
+    controls_->MakePage(0);
     notebook_->SetPageIndex(0);
     form_.Create();
     focus_ = HandleOf(form_.FirstFocus());
@@ -118,7 +120,8 @@ void MainWindow::Show(int show_command)
     // Made where a monitor of other pixels per inch than the primary one's
     // holds the middle of the desktop, the window is drawn at that monitor's:
     // laid out for it, and centred again at its new size. Windows sends no
-    // WM_DPICHANGED for where a window is made.
+    // WM_DPICHANGED for where a window is made. The pages behind the first
+    // have no windows yet: they are made below, at the new scale.
     if (const int pixels_per_inch = PixelsPerInchOf(main_);
         pixels_per_inch && pixels_per_inch != scale_.PixelsPerInch()) {
         RECT frame;
@@ -130,12 +133,17 @@ void MainWindow::Show(int show_command)
     }
     if (show_command == SW_SHOWMINNOACTIVE) {
         ShowWindow(application_, SW_SHOWMINNOACTIVE);
-        return;
+    } else {
+        ShowWindow(application_, SW_SHOWNA);
+        ShowWindow(main_, show_command == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        SetForegroundWindow(main_);
+        RestoreFocus();
+        RedrawWindow(main_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-    ShowWindow(application_, SW_SHOWNA);
-    ShowWindow(main_, show_command == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    SetForegroundWindow(main_);
-    RestoreFocus();
+    // The pages behind, once the first frame is painted and before the
+    // message loop hands any input to the window.
+    for (int page = 1; page < int(::Pages().size()); ++page)
+        controls_->MakePage(page);
 }
 
 // Moved to a monitor of other pixels per inch, the window is laid out again

@@ -15,7 +15,8 @@ class TForm1;
 // The game's windows: the application's hidden window, which bears the title
 // and so is the program's entry in the task bar, and the main window it
 // owns, with the notebook and every control of the page tables. Made with
-// the form's creation handler run, not yet shown.
+// the form's creation handler run, not yet shown; the windows of the pages
+// behind the first are made as it is shown.
 class MainWindow {
 public:
     // The scale changes when the window moves to a monitor of other pixels per inch.
@@ -25,7 +26,7 @@ public:
 
     // Shows the window as the program was asked to start: minimised (only
     // the task-bar entry, which shows the window when restored), maximised,
-    // or normally.
+    // or normally; then makes the windows of the pages behind the first.
     void Show(int show_command);
 
     // The game's own keyboard, ahead of the dialog manager's: true when the

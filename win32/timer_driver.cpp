@@ -26,21 +26,7 @@ void CountFineTimer(bool start)
 
 class Win32Timer final : public TimerDriver {
 public:
-    explicit Win32Timer(std::function<void()> tick) : tick_(std::move(tick))
-    {
-        static const ATOM registered = [] {
-            WNDCLASSW window_class{};
-            window_class.lpfnWndProc = Deliver;
-            window_class.hInstance = GetModuleHandleW(nullptr);
-            window_class.lpszClassName = ClassName;
-            return RegisterClassW(&window_class);
-        }();
-        if (registered)
-            window_ = CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                                      nullptr);
-        if (window_)
-            SetWindowLongPtrW(window_, GWLP_USERDATA, LONG_PTR(this));
-    }
+    explicit Win32Timer(std::function<void()> tick) : tick_(std::move(tick)) {}
     ~Win32Timer() override
     {
         Disarm();
@@ -50,6 +36,10 @@ public:
 
     bool Arm(int milliseconds) override
     {
+        // Made when first armed: most of the game's timers are not running
+        // at start-up.
+        if (!window_)
+            window_ = MakeWindow();
         if (!window_ || !SetTimer(window_, TimerId, UINT(milliseconds), nullptr))
             return false;
         SetFine(milliseconds < FineBelow);
@@ -64,6 +54,23 @@ public:
     }
 
 private:
+    HWND MakeWindow()
+    {
+        static const ATOM registered = [] {
+            WNDCLASSW window_class{};
+            window_class.lpfnWndProc = Deliver;
+            window_class.hInstance = GetModuleHandleW(nullptr);
+            window_class.lpszClassName = ClassName;
+            return RegisterClassW(&window_class);
+        }();
+        HWND window = registered ? CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                                   GetModuleHandleW(nullptr), nullptr)
+                                 : nullptr;
+        if (window)
+            SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(this));
+        return window;
+    }
+
     void SetFine(bool fine)
     {
         if (fine != fine_)

@@ -49,4 +49,29 @@ TEST_F(Win32Form, VictoryGrowsTheVerdictsBoxWithItsFont)
     EXPECT_EQ(after.bottom - after.top, scale.ToScreen(PointsToPixels(VictoryFontPoints, 96) + 8));
 }
 
+// Moved to a monitor of twice the pixels per inch before the pages behind
+// the first have their windows, the window makes them later at the new
+// scale and in the font its live labels now use, not in one the move
+// deleted.
+TEST_F(Win32Form, APageMadeAfterARescaleTakesTheNewScaleAndFont)
+{
+    ChildWindow* behind = dynamic_cast<ChildWindow*>(form.Label9);
+    ASSERT_FALSE(behind->Made());
+    HWND front = dynamic_cast<ChildWindow*>(form.Label3)->Handle();
+    HWND main = GetAncestor(front, GA_ROOT);
+    const int pixels_per_inch = scale.PixelsPerInch() * 2;
+    RECT suggested;
+    GetWindowRect(main, &suggested);
+    SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(pixels_per_inch, pixels_per_inch), LPARAM(&suggested));
+    ASSERT_EQ(scale.PixelsPerInch(), pixels_per_inch);
+    ASSERT_FALSE(behind->Made());
+
+    const HFONT font = HFONT(SendMessageW(front, WM_GETFONT, 0, 0));
+    LOGFONTW face{};
+    ASSERT_NE(GetObjectW(font, sizeof face, &face), 0);
+    EXPECT_EQ(HFONT(SendMessageW(behind->Handle(), WM_GETFONT, 0, 0)), font);
+    const RECT frame = OnItsPage(form.Label9);
+    EXPECT_EQ(frame.bottom - frame.top, scale.ToScreen(20));
+}
+
 }  // namespace

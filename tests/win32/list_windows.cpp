@@ -9,10 +9,11 @@
 // The program is found by the caption of one of its top-level windows (by
 // default the game's main window, "- ホ ル ミ ナ - Ver 1.00") or by the
 // file name of its executable; with --wait, for up to SECONDS until it is
-// there. With --dpi-changed, the window found by its caption is first told,
-// as Windows tells it, that it has moved to a monitor of DPI pixels per inch.
-// Exits 0 when it listed it, 1 when it found no such program or the window
-// did not take the message, 2 on a wrong command line.
+// there, and then until it waits for input. With --dpi-changed, the window
+// found by its caption is then told, as Windows tells it, that it has moved
+// to a monitor of DPI pixels per inch. Exits 0 when it listed it, 1 when it
+// found no such program or the window did not take the message, 2 on a
+// wrong command line.
 //
 // Output, UTF-8, one record a line: the record's kind, then tab-separated
 // key=value fields, always the same keys in the same order. Texts are
@@ -372,8 +373,14 @@ int wmain(int argc, wchar_t* argv[])
         return 1;
     }
 
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ |
-                                           PROCESS_VM_WRITE, FALSE, pid);
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ |
+                                           PROCESS_VM_WRITE | SYNCHRONIZE, FALSE, pid);
+    // A program still making its windows has not yet waited for input: it is
+    // listed once it has (within the wait), as the player first meets it.
+    if (process) {
+        const ULONGLONG now = GetTickCount64();
+        WaitForInputIdle(process, now < deadline ? DWORD(deadline - now) : 0);
+    }
     if (dpi && !(found && SendDpiChanged(found, process, dpi))) {
         Write("the window did not take WM_DPICHANGED\n");
         return 1;

@@ -47,6 +47,19 @@ xdotool key --clearmodifiers alt+F4
 wait_program 10
 check "Alt+F4 ends the program with exit code 0" test "$program_exit" = 0
 
+# Keys pressed the moment the window is mapped, while the pages behind the
+# first are still being made, are handled once they are: the eye trial
+# started and stopped at once shows its verdict, the time it was stopped at.
+start_program "$start_shown_exe" 1 "$(winepath -w "$game_exe")"
+win=$(timeout 30 xdotool search --sync --onlyvisible --name '^- ホ ル ミ ナ - Ver 1\.00$' | head -n1)
+[ -n "$win" ] || abort "the game's main window never appeared"
+xdotool windowactivate --sync "$win" key --clearmodifiers s p
+judged_at_once() { list_game && records window class=Edit | field text | grep -Eq '^[0-9]+ : [0-9] : [0-9]$'; }
+check "keys pressed at once start and stop the eye trial" poll 5 "the eye trial's verdict" judged_at_once
+xdotool windowactivate "$win" key --clearmodifiers alt+F4
+wait_program 10
+check "the game started at once ends with exit code 0" test "$program_exit" = 0
+
 # At 144 pixels per inch the window font is some 18 pixels high, and every
 # place, size and font of the window grows by the ratio of its real height
 # to 12: by half or a little more, as the face rounds its height.
