@@ -54,10 +54,29 @@ bool Backwards(const KeyPress& press)
            press.key == Key::Up;
 }
 
+bool IsInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin: return true;
+    default: return false;
+    }
+}
+
 }  // namespace
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Input that comes before the pages behind the first are built waits
+    // for them.
+    if (!created_ && IsInput(event->type()))
+        BuildTheRest();
     if (event->type() != QEvent::KeyPress)
         return false;
     // A key travels up from the focused control; look at it once, where it lands.

@@ -39,15 +39,40 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     Form1.TabbedNotebook1 = TabbedNotebook1;
     // Translucency is on from the start, at fully opaque.
     PrepareTranslucency();
-    // Shown before the tabs are measured and the pages built, so that the
-    // window system maps the window while the rest is made; nothing is
-    // painted before the constructor returns.
-    if (showing == Showing::BeforeTabs) {
+    const std::span<const PageLayout> pages = Pages();
+    for (const PageLayout& page : pages)
+        TabbedNotebook1->AddPage(QString::fromUtf8(page.caption));
+    factory_ = std::make_unique<QtControlFactory>(Form1, *TabbedNotebook1);
+    qApp->installEventFilter(this);
+    if (showing == Showing::Later) {
+        BuildTheRest();
+    } else {
+        BuildPages(1);
+        Form1.CreateFirstPage();
+    }
+    if (Control* first = Form1.FirstFocus())
+        WidgetOf(first)->setFocus(Qt::TabFocusReason);
+    if (showing == Showing::FirstPageFirst) {
         const TimedPhase timed("show");
         show();
+        // Where no picture is drawn soon (a window started hidden), the
+        // pages are built all the same.
+        QTimer::singleShot(std::chrono::milliseconds(100), this, &MainWindow::BuildTheRest);
     }
-    BuildPages();
-    qApp->installEventFilter(this);
+}
+
+void MainWindow::BuildPages(std::size_t count)
+{
+    const std::span<const PageLayout> pages = Pages();
+    while (built_ < count) {
+        const TimedPhase timed(pages[built_].caption);
+        BuildPage(Form1, *factory_, int(built_));
+        factory_->StackPage();
+        ++built_;
+    }
+    if (built_ < pages.size() || created_)
+        return;
+    created_ = true;
     Form1.Create();
     // Qt's own focus chain follows the pages' tab order too, for whatever
     // walks it (a screen reader among them).
@@ -56,24 +81,14 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
         for (std::size_t i = 1; i < order.size(); ++i)
             QWidget::setTabOrder(WidgetOf(order[i - 1].control), WidgetOf(order[i].control));
     }
-    if (Control* first = Form1.FirstFocus())
-        WidgetOf(first)->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::BuildTheRest()
+{
+    BuildPages(Pages().size());
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::BuildPages()
-{
-    const std::span<const PageLayout> pages = Pages();
-    for (const PageLayout& page : pages)
-        TabbedNotebook1->AddPage(QString::fromUtf8(page.caption));
-    QtControlFactory factory(Form1, *TabbedNotebook1);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        const TimedPhase timed(pages[i].caption);
-        BuildPage(Form1, factory, int(i));
-        factory.StackPage();
-    }
-}
 
 std::unique_ptr<TimerDriver> MainWindow::MakeTimer(std::function<void()> tick)
 {

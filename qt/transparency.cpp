@@ -1,5 +1,6 @@
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
+#include <QTimer>
 
 #include "qt/main_window.h"
 #include "qt/wayland_native.h"
@@ -36,6 +37,12 @@ void MainWindow::SetOpacity(int opacity)
 
 void MainWindow::paintEvent(QPaintEvent* event)
 {
+    // The first picture is being drawn: the pages it does not show are
+    // built as soon as it is on the screen.
+    if (!created_ && !rest_asked_) {
+        rest_asked_ = true;
+        QTimer::singleShot(0, this, &MainWindow::BuildTheRest);
+    }
     // A translucent surface starts out clear: the margin is painted by hand
     // at the notebook's opacity, so that only the opacity lets the desktop
     // through.
