@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-FramePosition CentredFrame(int desktop_width, int desktop_height, int outer_width, int outer_height)
+FramePosition CentredFrame(const ScreenArea& desktop, int outer_width, int outer_height)
 {
-    return {std::max(0, (desktop_width - outer_width) / 2), std::max(0, (desktop_height - outer_height) / 2)};
+    return {desktop.left + std::max(0, (desktop.width - outer_width) / 2),
+            desktop.top + std::max(0, (desktop.height - outer_height) / 2)};
 }
 
 int ClockRowLeft(int designed_left, int page_width, int label_width)

@@ -1,9 +1,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
+#include <set>
 
 #include "qt/controls.h"
-#include "qt/latin_letter.h"
 #include "qt/main_window.h"
 
 // The keys of the window, as the form's keyboard rule decides them: Qt's
@@ -34,13 +35,6 @@ KeyPress ToKeyPress(const QKeyEvent& event)
         if (key >= Qt::Key_A && key <= Qt::Key_Z) {
             press.key = Key::Letter;
             press.letter = char32_t(U'A' + (key - Qt::Key_A));
-        } else if (QChar::isLetter(char32_t(key))) {
-            // A letter of another script: the key's Latin letter, if its
-            // keyboard has one, as Qt's own mnemonics take it.
-            if (const char32_t latin = LatinLetterOf(event)) {
-                press.key = Key::Letter;
-                press.letter = latin;
-            }
         }
         break;
     }
@@ -77,7 +71,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // for them.
     if (!created_ && IsInput(event->type()))
         BuildTheRest();
-    if (event->type() != QEvent::KeyPress)
+    // The error box drawn inside the window keeps its keys to itself.
+    if (event->type() != QEvent::KeyPress || error_panel_open_)
         return false;
     // A key travels up from the focused control; look at it once, where it lands.
     QWidget* target = QApplication::focusWidget();
@@ -86,9 +81,44 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return HandleKey(*static_cast<QKeyEvent*>(event));
 }
 
+void MainWindow::PrepareAccelerators()
+{
+    // The accelerators' letters come through Qt's own shortcuts, which match
+    // a key by every layout of its keyboard: under a layout of another script
+    // (Cyrillic, Greek, Hebrew, Arabic …) the key that carries S in the Latin
+    // layout is S, as it is for Qt's own mnemonics, on X11 and Wayland alike.
+    // A plain or shifted letter typed into an edit box stays the box's, as
+    // Qt's edit boxes claim such keys before any shortcut.
+    std::set<char32_t> letters;
+    for (int page = 0; page < TabbedNotebook1->PageCount(); ++page)
+        for (const Focusable& control : Form1.TabOrder(page))
+            if (control.accelerator >= U'A' && control.accelerator <= U'Z')
+                letters.insert(control.accelerator);
+    for (const char32_t letter : letters)
+        for (const Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                                 Qt::KeyboardModifiers(Qt::AltModifier),
+                                                 Qt::AltModifier | Qt::ShiftModifier}) {
+            const auto key = Qt::Key(Qt::Key_A + int(letter - U'A'));
+            auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(mods, key)), this);
+            KeyPress press;
+            press.key = Key::Letter;
+            press.letter = letter;
+            press.shift = mods & Qt::ShiftModifier;
+            press.alt = mods & Qt::AltModifier;
+            connect(shortcut, &QShortcut::activated, this, [this, press] {
+                if (!error_panel_open_)
+                    CarryOut(press);
+            });
+        }
+}
+
 bool MainWindow::HandleKey(const QKeyEvent& key)
 {
-    const KeyPress press = ToKeyPress(key);
+    return CarryOut(ToKeyPress(key));
+}
+
+bool MainWindow::CarryOut(const KeyPress& press)
+{
     QWidget* focus = QApplication::focusWidget();
     const KeyAction action = Form1.OnKey(press, dynamic_cast<const Control*>(focus), focus == TabbedNotebook1->TabStrip());
     switch (action.kind) {

@@ -1,8 +1,11 @@
 #include "qt/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFrame>
 #include <QMessageBox>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include "form/build.h"
@@ -14,6 +17,7 @@
 #include "qt/layout_font.h"
 #include "qt/timed_phase.h"
 #include "qt/timer.h"
+#include "qt/title_bar.h"
 #include "qt/wayland_native.h"
 
 MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, *this)
@@ -21,18 +25,29 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("- ホ ル ミ ナ - Ver 1.00"));
     // An ordinary top-level window, transient for nothing, so that task bars
-    // and window switchers list it, with the fixed frame of a dialog.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    // and window switchers list it, with the fixed frame of a dialog; where
+    // the window system leaves the frame to the window, with none, and the
+    // window draws its own title bar above the client area.
+    const bool own_frame = CompositorLeavesFrameToWindow();
+    if (own_frame)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    else
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
     // From a picture, not a file name: given a name, Qt first looks through
     // its icon-engine plug-ins for one that reads the file's kind.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
-    setFixedSize(ClientWidth, ClientHeight);
+    const int top = own_frame ? TitleBar::Height : 0;
+    setFixedSize(ClientWidth, top + ClientHeight);
     setFont(LayoutFont(WindowFontPixels));
     setCursor(Qt::CrossCursor);
+    if (own_frame) {
+        title_bar_ = new TitleBar(this, windowTitle(), windowIcon(), [this] { close(); });
+        title_bar_->setGeometry(0, 0, ClientWidth, top);
+    }
 
     TabbedNotebook1 = new QtNotebook(this);
-    TabbedNotebook1->setGeometry(NotebookBox.left, NotebookBox.top, NotebookBox.width, NotebookBox.height);
+    TabbedNotebook1->setGeometry(NotebookBox.left, top + NotebookBox.top, NotebookBox.width, NotebookBox.height);
     TabbedNotebook1->FocusLeavesWith = [this](int leaving) {
         return Form1.FocusLeavesWith(leaving, dynamic_cast<const Control*>(QApplication::focusWidget()));
     };
@@ -74,6 +89,7 @@ void MainWindow::BuildPages(std::size_t count)
         return;
     created_ = true;
     Form1.Create();
+    PrepareAccelerators();
     // Qt's own focus chain follows the pages' tab order too, for whatever
     // walks it (a screen reader among them).
     for (int page = 0; page < TabbedNotebook1->PageCount(); ++page) {
@@ -109,8 +125,52 @@ void MainWindow::ShowErrorBox(const QString& title, const QString& text)
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
     // The message quotes what the player typed, which is never markup.
     box.setTextFormat(Qt::PlainText);
+    if (title_bar_) {
+        ShowErrorPanel(box, title);
+        return;
+    }
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+void MainWindow::ShowErrorPanel(QMessageBox& box, const QString& title)
+{
+    // Where the window draws its own frame, a box of its own would be placed
+    // apart from the window (such a compositor puts a window over the one it
+    // belongs to only when told it is a modal dialog, in a protocol of GTK's
+    // that Qt does not speak), and Qt's frame would give it maximise and
+    // minimise: the box is drawn inside the window, over its middle, with a
+    // caption of its own, and the rest of the window takes no input while
+    // it is open.
+    QFrame panel(this);
+    panel.setFrameShape(QFrame::Box);
+    panel.setAutoFillBackground(true);
+    box.setParent(&panel, Qt::Widget);
+    TitleBar caption(&panel, title, QIcon(), [&box] { box.accept(); });
+    caption.setFixedHeight(TitleBar::Height);
+    auto* column = new QVBoxLayout(&panel);
+    column->setContentsMargins(1, 1, 1, 1);
+    column->setSpacing(0);
+    column->addWidget(&caption);
+    column->addWidget(&box);
+    QWidget* focus = QApplication::focusWidget();
+    TabbedNotebook1->setEnabled(false);
+    title_bar_->setEnabled(false);
+    panel.show();
+    panel.adjustSize();
+    panel.move((width() - panel.width()) / 2, (height() - panel.height()) / 2);
+    panel.raise();
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setFocus();
+    error_panel_open_ = true;
+    box.exec();
+    error_panel_open_ = false;
+    // The box is the caller's: the panel must not take it along when it goes.
+    box.setParent(nullptr);
+    TabbedNotebook1->setEnabled(true);
+    title_bar_->setEnabled(true);
+    if (focus)
+        focus->setFocus();
 }
 
 std::string MainWindow::ExecutablePath()
@@ -140,7 +200,7 @@ QPoint MainWindow::CentredFramePosition(const QMargins& frame) const
     for (const QScreen* screen : QGuiApplication::screens())
         desktop |= NativeArea(*screen);
     const QSize outer = (QSizeF(size().grownBy(frame)) * windowHandle()->devicePixelRatio()).toSize();
-    const FramePosition centred = CentredFrame(desktop.right() + 1, desktop.bottom() + 1, outer.width(), outer.height());
+    const FramePosition centred = CentredFrame({0, 0, desktop.right() + 1, desktop.bottom() + 1}, outer.width(), outer.height());
     const QPoint native(centred.left, centred.top);
     // Back in Qt's units, by the screen the corner falls on.
     for (const QScreen* screen : QGuiApplication::screens()) {

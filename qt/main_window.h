@@ -17,6 +17,8 @@ class FrameWatch;
 class QtControlFactory;
 class QGraphicsOpacityEffect;
 class QKeyEvent;
+class QMessageBox;
+class TitleBar;
 
 // The game's one window as Qt shows it: the form with its controls built as
 // Qt widgets on a notebook of five pages, and everything the form asks of
@@ -65,8 +67,11 @@ private:
     // Builds the pages up to `count`, and completes the form once all are.
     void BuildPages(std::size_t count);
     void BuildTheRest();
+    void PrepareAccelerators();
     bool HandleKey(const QKeyEvent& key);
+    bool CarryOut(const KeyPress& press);
     void ShowErrorBox(const QString& title, const QString& text);
+    void ShowErrorPanel(QMessageBox& box, const QString& title);
     QPoint CentredFramePosition(const QMargins& frame) const;
     void PlaceByFrame();
     void PrepareTranslucency();
@@ -81,4 +86,8 @@ private:
     // The opacity the window draws itself at, where the platform has no
     // per-window opacity of its own; null where it has.
     QGraphicsOpacityEffect* drawn_opacity_ = nullptr;
+    // The title bar the window draws itself, where the window system leaves
+    // the frame to it; null elsewhere.
+    TitleBar* title_bar_ = nullptr;
+    bool error_panel_open_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "qt/main_window.h"
+#include "qt/title_bar.h"
 #include "qt/wayland_native.h"
 #include "qt/xwayland.h"
 
@@ -32,6 +33,8 @@ void MainWindow::SetOpacity(int opacity)
         return;
     }
     drawn_opacity_->setOpacity(opacity / 255.0);
+    if (title_bar_)
+        title_bar_->SetOpacity(opacity / 255.0);
     update();
 }
 
@@ -48,7 +51,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
     // through.
     if (drawn_opacity_) {
         QPainter painter(this);
-        painter.setClipRegion(QRegion(rect()).subtracted(TabbedNotebook1->geometry()));
+        QRegion margin = QRegion(rect()).subtracted(TabbedNotebook1->geometry());
+        if (title_bar_)
+            margin -= title_bar_->geometry();
+        painter.setClipRegion(margin);
         painter.setOpacity(drawn_opacity_->opacity());
         painter.fillRect(rect(), palette().window());
     }

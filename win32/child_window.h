@@ -22,6 +22,9 @@ public:
     virtual void Clicked() {}
     // Null where the control shows its kind's own cursor.
     virtual HCURSOR CursorShape() const { return nullptr; }
+    // Places the control and gives it its font again, after the layout's
+    // scale has changed.
+    virtual void Rescale() = 0;
 
 protected:
     // Marks `window` as this control's, for Of.

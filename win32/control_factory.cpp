@@ -22,6 +22,11 @@ HWND MakeChild(const wchar_t* kind, const ControlRow& row, const char* text, DWO
     return window;
 }
 
+void Place(HWND window, const Box& box)
+{
+    SetWindowPos(window, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 std::wstring WideWindowText(HWND window)
 {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -36,7 +41,9 @@ HBRUSH PageBrush() { return GetSysColorBrush(COLOR_BTNFACE); }
 class Win32Label final : public Win32Control<Label> {
 public:
     Win32Label(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
-        : scale_(scale),
+        : fonts_(fonts),
+          scale_(scale),
+          style_(row.font),
           font_(fonts.Font(row.font.pixels, row.font.bold)),
           colour_(row.font.colour),
           fits_text_(!Has(row.flags, Flag::FixedSize)),
@@ -86,6 +93,16 @@ public:
         return PageBrush();
     }
 
+    void Rescale() override
+    {
+        font_ = fonts_.Font(style_.pixels, style_.bold);
+        SendMessageW(window_, WM_SETFONT, WPARAM(font_), TRUE);
+        Place(window_, scale_.ToScreen(designed_));
+        if (fits_text_)
+            Fit();
+        SetLeft(designed_.left);
+    }
+
 private:
     // A label that sizes itself takes its text's width and its font's line
     // height; an empty one keeps its designed size.
@@ -104,7 +121,9 @@ private:
         SetWindowPos(window_, nullptr, 0, 0, width, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
+    FontCache& fonts_;
     const LayoutScale& scale_;
+    FontStyle style_;
     HFONT font_;
     ColourValue colour_;
     bool fits_text_;
@@ -118,7 +137,8 @@ int EditHeight(int font_pixels) { return font_pixels + 8; }
 class Win32EditBox final : public Win32Control<EditBox> {
 public:
     Win32EditBox(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
-        : fonts_(fonts), scale_(scale), bold_(row.font.bold), colour_(row.font.colour)
+        : fonts_(fonts), scale_(scale), designed_(row.box), pixels_(row.font.pixels), bold_(row.font.bold),
+          colour_(row.font.colour)
     {
         DWORD style = ES_AUTOHSCROLL | ES_LEFT;
         if (Has(row.flags, Flag::ReadOnly))
@@ -144,6 +164,7 @@ public:
     }
     void SetFontPixels(int pixels) override
     {
+        pixels_ = pixels;
         SendMessageW(window_, WM_SETFONT, WPARAM(fonts_.Font(pixels, bold_)), TRUE);
         RECT frame;
         GetWindowRect(window_, &frame);
@@ -160,9 +181,17 @@ public:
         return GetSysColorBrush(COLOR_WINDOW);
     }
 
+    void Rescale() override
+    {
+        SendMessageW(window_, WM_SETFONT, WPARAM(fonts_.Font(pixels_, bold_)), TRUE);
+        Place(window_, scale_.ToScreen(Box{designed_.left, designed_.top, designed_.width, EditHeight(pixels_)}));
+    }
+
 private:
     FontCache& fonts_;
     const LayoutScale& scale_;
+    Box designed_;
+    int pixels_;
     bool bold_;
     ColourValue colour_;
 };
@@ -172,10 +201,12 @@ private:
 template <class Interface>
 class Win32PushButton : public Win32Control<Interface> {
 public:
-    Win32PushButton(const ControlRow& row, HWND page, TForm1& form, HFONT font, const LayoutScale& scale, DWORD kind)
-        : form_(form), click_(row.click), cursor_(CursorOf(row.cursor))
+    Win32PushButton(const ControlRow& row, HWND page, TForm1& form, FontCache& fonts, const LayoutScale& scale,
+                    DWORD kind)
+        : fonts_(fonts), scale_(scale), designed_(row.box), style_(row.font), form_(form), click_(row.click),
+          cursor_(CursorOf(row.cursor))
     {
-        this->Adopt(MakeChild(L"BUTTON", row, row.text, kind | WS_TABSTOP, 0, scale.ToScreen(row.box), page, font));
+        this->Adopt(MakeChild(L"BUTTON", row, row.text, kind | WS_TABSTOP, 0, scale.ToScreen(row.box), page, Font()));
     }
 
     void Clicked() override
@@ -184,8 +215,21 @@ public:
             form_.Dispatch(click_);
     }
     HCURSOR CursorShape() const override { return cursor_; }
+    void Rescale() override
+    {
+        SendMessageW(this->window_, WM_SETFONT, WPARAM(Font()), TRUE);
+        Place(this->window_, scale_.ToScreen(designed_));
+    }
+
+protected:
+    HFONT Font() const { return fonts_.Font(style_.pixels, style_.bold); }
+
+    FontCache& fonts_;
+    const LayoutScale& scale_;
 
 private:
+    Box designed_;
+    FontStyle style_;
     TForm1& form_;
     Handler click_;
     HCURSOR cursor_;
@@ -195,9 +239,16 @@ private:
 // pixels apart, the pair centred on the button's face.
 class Win32BitmapButton final : public Win32PushButton<BitmapButton> {
 public:
-    Win32BitmapButton(const ControlRow& row, HWND page, TForm1& form, HFONT font, const LayoutScale& scale)
-        : Win32PushButton(row, page, form, font, scale, BS_OWNERDRAW), font_(font), gap_(scale.ToScreen(4))
+    Win32BitmapButton(const ControlRow& row, HWND page, TForm1& form, FontCache& fonts, const LayoutScale& scale)
+        : Win32PushButton(row, page, form, fonts, scale, BS_OWNERDRAW), font_(Font()), gap_(scale.ToScreen(4))
     {
+    }
+
+    void Rescale() override
+    {
+        font_ = Font();
+        gap_ = scale_.ToScreen(4);
+        Win32PushButton::Rescale();
     }
 
     void Draw(const DRAWITEMSTRUCT& item) const override
@@ -238,7 +289,7 @@ private:
 class Win32Picture final : public Win32Control<Picture> {
 public:
     Win32Picture(const ControlRow& row, HWND page, const LayoutScale& scale)
-        : picture_(LoadResourcePicture(Wide(row.text).c_str()))
+        : scale_(scale), designed_(row.box), picture_(LoadResourcePicture(Wide(row.text).c_str()))
     {
         Adopt(MakeChild(L"STATIC", row, row.description ? row.description : "", SS_OWNERDRAW, 0, scale.ToScreen(row.box),
                         page, nullptr));
@@ -251,7 +302,11 @@ public:
             picture_->Draw(item.hDC, 0, 0);
     }
 
+    void Rescale() override { Place(window_, scale_.ToScreen(designed_)); }
+
 private:
+    const LayoutScale& scale_;
+    Box designed_;
     std::optional<DibPicture> picture_;
 };
 
@@ -300,16 +355,21 @@ EditBox* Win32ControlFactory::MakeEditBox(int page, const ControlRow& row)
 
 Button* Win32ControlFactory::MakeButton(int page, const ControlRow& row)
 {
-    return Keep<Win32PushButton<Button>>(page, row, form_, fonts_.Font(row.font.pixels, row.font.bold), scale_,
-                                         DWORD(BS_PUSHBUTTON));
+    return Keep<Win32PushButton<Button>>(page, row, form_, fonts_, scale_, DWORD(BS_PUSHBUTTON));
 }
 
 BitmapButton* Win32ControlFactory::MakeBitmapButton(int page, const ControlRow& row)
 {
-    return Keep<Win32BitmapButton>(page, row, form_, fonts_.Font(row.font.pixels, row.font.bold), scale_);
+    return Keep<Win32BitmapButton>(page, row, form_, fonts_, scale_);
 }
 
 Picture* Win32ControlFactory::MakePicture(int page, const ControlRow& row)
 {
     return Keep<Win32Picture>(page, row, scale_);
+}
+
+void Win32ControlFactory::Rescale() const
+{
+    for (const std::unique_ptr<ChildWindow>& control : made_)
+        control->Rescale();
 }

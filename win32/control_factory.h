@@ -33,6 +33,10 @@ public:
     // one's, as the layout draws them.
     void StackPage(int page) const;
 
+    // Places every control and gives it its font again, after the scale has
+    // changed; the pages must already stand at the new scale.
+    void Rescale() const;
+
 private:
     // Each made control, kept for the form's life and placed in its page's stack.
     template <class Made, class... Arguments>

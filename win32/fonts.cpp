@@ -14,6 +14,15 @@ FontCache::~FontCache()
         DeleteObject(font);
 }
 
+void FontCache::Renew(const std::function<void()>& refont)
+{
+    std::map<std::pair<int, bool>, HFONT> old;
+    old.swap(fonts_);
+    refont();
+    for (auto& [size, font] : old)
+        DeleteObject(font);
+}
+
 HFONT FontCache::Font(int layout_pixels, bool bold)
 {
     HFONT& font = fonts_[{layout_pixels, bold}];

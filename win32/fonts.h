@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -21,6 +22,11 @@ public:
     ~FontCache();
 
     HFONT Font(int layout_pixels, bool bold = false);
+
+    // Once the scale has changed: `refont` gives every window its font
+    // again, made anew at the scale's sizes, and then the fonts of the old
+    // sizes, which no window uses any more, are deleted.
+    void Renew(const std::function<void()>& refont);
 
 private:
     const LayoutScale& scale_;

@@ -12,6 +12,13 @@ LayoutScale LayoutScale::OfScreen()
 {
     HDC screen = GetDC(nullptr);
     const int pixels_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return AtPixelsPerInch(pixels_per_inch);
+}
+
+LayoutScale LayoutScale::AtPixelsPerInch(int pixels_per_inch)
+{
+    HDC screen = GetDC(nullptr);
     // The window font is a type size: 12 pixels at 96 pixels per inch, and
     // whatever the face makes of that size on this screen.
     HFONT font = CreateLayoutFont(MulDiv(WindowFontPixels, pixels_per_inch, DesignPixelsPerInch), false);

@@ -10,8 +10,10 @@
 // and its text fits where the layout put it.
 class LayoutScale {
 public:
-    // Measures the window font at the screen's pixels per inch.
+    // Measures the window font at the screen's pixels per inch, or at those
+    // of the monitor the window has moved to.
     static LayoutScale OfScreen();
+    static LayoutScale AtPixelsPerInch(int pixels_per_inch);
 
     int ToScreen(int layout_pixels) const { return MulDiv(layout_pixels, text_height_, DesignHeight); }
     int ToLayout(int screen_pixels) const { return MulDiv(screen_pixels, DesignHeight, text_height_); }

@@ -8,7 +8,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command)
 {
-    const LayoutScale scale = LayoutScale::OfScreen();
+    LayoutScale scale = LayoutScale::OfScreen();
     Win32Platform platform(scale);
     SteadyTickSource ticks;
     TForm1 Form1(ticks, platform);

@@ -34,11 +34,23 @@ void Register(const wchar_t* name, WNDPROC procedure, HCURSOR cursor)
     RegisterClassW(&window_class);
 }
 
-// The desktop is measured from 0, 0 to the far edges of all its monitors.
-SIZE Desktop()
+// The virtual screen, which holds every monitor; a monitor left of or above
+// the primary one puts its corner at negative coordinates.
+ScreenArea Desktop()
 {
-    return {GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-            GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// The pixels per inch a window is drawn at: under per-monitor awareness,
+// those of the monitor it stands on. 0 where Windows has no monitors of
+// their own pixels per inch (before Windows 10).
+int PixelsPerInchOf(HWND window)
+{
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpi_for_window = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return dpi_for_window ? int(dpi_for_window(window)) : 0;
 }
 
 HWND HandleOf(Control* control)
@@ -49,7 +61,7 @@ HWND HandleOf(Control* control)
 
 }  // namespace
 
-MainWindow::MainWindow(TForm1& form, Win32Platform& platform, const LayoutScale& scale)
+MainWindow::MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale)
     : form_(form), platform_(platform), scale_(scale), fonts_(scale)
 {
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
@@ -77,10 +89,10 @@ void MainWindow::MakeApplicationWindow()
 {
     // Of no size, in the middle of the desktop, where the error box it owns
     // comes up.
-    const SIZE desktop = Desktop();
+    const FramePosition middle = CentredFrame(Desktop(), 0, 0);
     application_ = CreateWindowExW(0, ApplicationClass, Wide(form_.Title).c_str(),
-                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, desktop.cx / 2,
-                                   desktop.cy / 2, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, middle.left,
+                                   middle.top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
 
 void MainWindow::MakeMainWindow()
@@ -94,8 +106,7 @@ void MainWindow::MakeMainWindow()
     AdjustWindowRectEx(&frame, style, FALSE, extended);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const SIZE desktop = Desktop();
-    const FramePosition place = CentredFrame(desktop.cx, desktop.cy, width, height);
+    const FramePosition place = CentredFrame(Desktop(), width, height);
     main_ = CreateWindowExW(extended, MainClass, Wide(WindowCaption).c_str(), style, place.left, place.top, width, height,
                             application_, nullptr, GetModuleHandleW(nullptr), this);
     platform_.SetWindows(application_, main_);
@@ -104,6 +115,19 @@ void MainWindow::MakeMainWindow()
 
 void MainWindow::Show(int show_command)
 {
+    // Made where a monitor of other pixels per inch than the primary one's
+    // holds the middle of the desktop, the window is drawn at that monitor's:
+    // laid out for it, and centred again at its new size. Windows sends no
+    // WM_DPICHANGED for where a window is made.
+    if (const int pixels_per_inch = PixelsPerInchOf(main_);
+        pixels_per_inch && pixels_per_inch != scale_.PixelsPerInch()) {
+        RECT frame;
+        GetWindowRect(main_, &frame);
+        Rescale(pixels_per_inch, frame);
+        GetWindowRect(main_, &frame);
+        const FramePosition place = CentredFrame(Desktop(), frame.right - frame.left, frame.bottom - frame.top);
+        SetWindowPos(main_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (show_command == SW_SHOWMINNOACTIVE) {
         ShowWindow(application_, SW_SHOWMINNOACTIVE);
         return;
@@ -112,6 +136,34 @@ void MainWindow::Show(int show_command)
     ShowWindow(main_, show_command == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     SetForegroundWindow(main_);
     RestoreFocus();
+}
+
+// Moved to a monitor of other pixels per inch, the window is laid out again
+// as if it had started there: the window font measured anew, every font,
+// place and size by the new ratio, the frame where Windows suggests it and
+// then sized so that its client area is the layout's. A maximised window
+// keeps the suggested rectangle whole.
+void MainWindow::Rescale(int pixels_per_inch, const RECT& suggested)
+{
+    scale_ = LayoutScale::AtPixelsPerInch(pixels_per_inch);
+    fonts_.Renew([this] {
+        notebook_->Rescale(fonts_, scale_);
+        controls_->Rescale();
+    });
+    SetWindowPos(main_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!IsZoomed(main_)) {
+        // The caption and borders as the window now draws them, at the
+        // monitor's own size.
+        RECT outer;
+        RECT client;
+        GetWindowRect(main_, &outer);
+        GetClientRect(main_, &client);
+        SetWindowPos(main_, nullptr, 0, 0, outer.right - outer.left - client.right + scale_.ToScreen(ClientWidth),
+                     outer.bottom - outer.top - client.bottom + scale_.ToScreen(ClientHeight),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::RestoreFocus()
@@ -222,6 +274,7 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam)
         }
         return 0;
     case WM_SETTINGCHANGE: form_.Dispatch(&TForm1::LocaleChanged); break;
+    case WM_DPICHANGED: Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_CLOSE: DestroyWindow(main_); return 0;
     case WM_DESTROY:
         main_ = nullptr;

@@ -18,7 +18,8 @@ class TForm1;
 // the form's creation handler run, not yet shown.
 class MainWindow {
 public:
-    MainWindow(TForm1& form, Win32Platform& platform, const LayoutScale& scale);
+    // The scale changes when the window moves to a monitor of other pixels per inch.
+    MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -41,10 +42,11 @@ private:
     void MakeApplicationWindow();
     void MakeMainWindow();
     void RestoreFocus();
+    void Rescale(int pixels_per_inch, const RECT& suggested);
 
     TForm1& form_;
     Win32Platform& platform_;
-    const LayoutScale& scale_;
+    LayoutScale& scale_;
     FontCache fonts_;
     HWND application_ = nullptr;
     HWND main_ = nullptr;

@@ -32,6 +32,16 @@ Win32Notebook::Win32Notebook(HWND main, const TForm1& form, FontCache& fonts, co
     }
 }
 
+void Win32Notebook::Rescale(FontCache& fonts, const LayoutScale& scale)
+{
+    const Box box = scale.ToScreen(NotebookBox);
+    SetWindowPos(tabs_, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(tabs_, WM_SETFONT, WPARAM(fonts.Font(TabFontPixels)), TRUE);
+    const Box page = PageWindowBox(scale);
+    for (HWND window : pages_)
+        SetWindowPos(window, nullptr, page.left, page.top, page.width, page.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32Notebook::SetPageIndex(int index)
 {
     if (index < 0 || index >= int(pages_.size()) || index == front_)

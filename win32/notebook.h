@@ -26,6 +26,10 @@ public:
     // The player clicked a tab: the tab strip has already moved its selection.
     void TabClicked();
 
+    // Places the tab strip and the pages and gives the tabs their font again,
+    // after the scale has changed.
+    void Rescale(FontCache& fonts, const LayoutScale& scale);
+
 private:
     void BringToFront(int index);
 

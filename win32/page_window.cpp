@@ -56,9 +56,13 @@ HWND MakePageWindow(HWND main, const LayoutScale& scale)
     }();
     if (!registered)
         return nullptr;
-    const Box page = scale.ToScreen(
-        Box{NotebookBox.left + PageOriginLeft, NotebookBox.top + PageOriginTop, PageWidth, PageHeight});
+    const Box page = PageWindowBox(scale);
     // Hidden and disabled until it comes to the front.
     return CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_DISABLED,
                            page.left, page.top, page.width, page.height, main, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+Box PageWindowBox(const LayoutScale& scale)
+{
+    return scale.ToScreen(Box{NotebookBox.left + PageOriginLeft, NotebookBox.top + PageOriginTop, PageWidth, PageHeight});
 }

@@ -10,3 +10,5 @@
 // them (their colours, clicks, drawing and cursors). Tab and the arrows move
 // into it and out again, as into a dialog.
 HWND MakePageWindow(HWND main, const LayoutScale& scale);
+// Where a page window stands in the main window's client area.
+Box PageWindowBox(const LayoutScale& scale);

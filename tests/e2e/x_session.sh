@@ -166,11 +166,13 @@ shows_text_but_not() { capture; [ "$(near 0 0 0)" -ge 3 ] && [ "$(near "$@")" -l
 # steady_shot SHOOTER...: runs SHOOTER with the path of a new PNG added until
 # two shots in a row agree, so that nothing is caught half drawn, and prints
 # the path of the last; fails the test when the screen never holds still.
+# SHOT_KIND names another kind of picture file (ppm: no compression, many
+# times faster to write for a shooter that can).
 shots_dir=$(mktemp -d)
 steady_shot() {
   local previous="" next
   for _ in $(seq 50); do
-    next=$(mktemp -p "$shots_dir" XXXXXX.png)
+    next=$(mktemp -p "$shots_dir" "XXXXXX.${SHOT_KIND:-png}")
     if "$@" "$next" 2>/dev/null && [ -n "$previous" ] &&
       [ "$(compare -metric AE "$previous" "$next" null: 2>&1)" = 0 ]; then
       echo "$next"

@@ -4,9 +4,21 @@
 
 #include "core/training.h"
 #include "form/fake_front_end.h"
+#include "form/placement.h"
 #include "pages/pages.h"
 
 namespace {
+
+TEST(Placement, TheFrameIsCentredOnTheWholeDesktopWhereverItsCornerIsAndKeepsOnIt)
+{
+    EXPECT_EQ(CentredFrame({0, 0, 1024, 768}, 500, 301), (FramePosition{262, 233}));
+    // A monitor left of the primary one, and one above it: the desktop's
+    // corner is negative, and the frame's centre is the desktop's.
+    EXPECT_EQ(CentredFrame({-1920, 0, 3840, 1080}, 500, 300), (FramePosition{-250, 390}));
+    EXPECT_EQ(CentredFrame({0, -1080, 1920, 2160}, 500, 300), (FramePosition{710, -150}));
+    // Larger than the desktop, the frame keeps its corner on it.
+    EXPECT_EQ(CentredFrame({-800, -600, 800, 600}, 1000, 700), (FramePosition{-800, -600}));
+}
 
 TEST(Form, EveryRowBuildsItsOwnMemberAndEveryEditAndButtonTakesTheFocus)
 {

@@ -4,13 +4,15 @@
 // focused control. The tests run it in the same Wine prefix as the program
 // and check what it prints.
 //
-//   list_windows [--caption TEXT | --exe NAME] [--wait SECONDS]
+//   list_windows [--caption TEXT | --exe NAME] [--wait SECONDS] [--dpi-changed DPI]
 //
 // The program is found by the caption of one of its top-level windows (by
 // default the game's main window, "- ホ ル ミ ナ - Ver 1.00") or by the
 // file name of its executable; with --wait, for up to SECONDS until it is
-// there. Exits 0 when it listed it, 1 when it found no such program, 2 on
-// a wrong command line.
+// there. With --dpi-changed, the window found by its caption is first told,
+// as Windows tells it, that it has moved to a monitor of DPI pixels per inch.
+// Exits 0 when it listed it, 1 when it found no such program or the window
+// did not take the message, 2 on a wrong command line.
 //
 // Output, UTF-8, one record a line: the record's kind, then tab-separated
 // key=value fields, always the same keys in the same order. Texts are
@@ -199,6 +201,31 @@ std::string ListTab(HWND tab, HANDLE process)
     return out;
 }
 
+// WM_DPICHANGED as Windows sends it: the new pixels per inch, and a suggested
+// rectangle that keeps the window's corner and grows by the ratio of the new
+// pixels per inch to its present ones. The message carries a pointer, so the
+// rectangle is handed over in the window's own process.
+bool SendDpiChanged(HWND window, HANDLE process, int dpi)
+{
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    const auto dpi_for_window = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const int now = dpi_for_window && dpi_for_window(window) ? int(dpi_for_window(window)) : USER_DEFAULT_SCREEN_DPI;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    rect.right = rect.left + MulDiv(rect.right - rect.left, dpi, now);
+    rect.bottom = rect.top + MulDiv(rect.bottom - rect.top, dpi, now);
+    void* remote = process ? VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!remote)
+        return false;
+    DWORD_PTR result = 0;
+    const bool sent = WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr) &&
+                      SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote),
+                                          SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return sent;
+}
+
 std::string ListWindow(HWND window, int depth, HANDLE process)
 {
     const HWND parent = depth == 0 ? nullptr : GetAncestor(window, GA_PARENT);
@@ -297,7 +324,7 @@ void Write(const std::string& text)
 
 int Usage()
 {
-    Write("usage: list_windows [--caption TEXT | --exe NAME] [--wait SECONDS]\n");
+    Write("usage: list_windows [--caption TEXT | --exe NAME] [--wait SECONDS] [--dpi-changed DPI]\n");
     return 2;
 }
 
@@ -308,6 +335,7 @@ int wmain(int argc, wchar_t* argv[])
     std::wstring caption = kGameCaption;
     std::wstring exe;
     double wait_seconds = 0;
+    int dpi = 0;
     for (int i = 1; i < argc; ++i) {
         const std::wstring option = argv[i];
         if (i + 1 >= argc)
@@ -318,6 +346,8 @@ int wmain(int argc, wchar_t* argv[])
             exe = argv[++i];
         else if (option == L"--wait")
             wait_seconds = _wtof(argv[++i]);
+        else if (option == L"--dpi-changed" && (dpi = _wtoi(argv[++i])) > 0)
+            continue;
         else
             return Usage();
     }
@@ -344,6 +374,10 @@ int wmain(int argc, wchar_t* argv[])
 
     const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ |
                                            PROCESS_VM_WRITE, FALSE, pid);
+    if (dpi && !(found && SendDpiChanged(found, process, dpi))) {
+        Write("the window did not take WM_DPICHANGED\n");
+        return 1;
+    }
     TopLevels top{pid, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&top));
     std::string out = Record("process").Field("pid", static_cast<long long>(pid)).Field("exe", Escaped(process ? ExeName(process) : L"")).Line();

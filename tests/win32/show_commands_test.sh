@@ -2,7 +2,9 @@
 # The show commands a shortcut or "start" hands the Windows program, under
 # Wine: SW_SHOWMINNOACTIVE shows only the application's task-bar entry,
 # minimised, and restoring it shows the main window; SW_SHOWMAXIMIZED starts
-# the main window maximised.
+# the main window maximised. The two starts run in the Persian and the
+# Egyptian Arabic locales, whose date and clock rows must be written in one
+# kind of digits, as a screen reader reads them.
 #   show_commands_test.sh GAME LISTER START_SHOWN
 set -uo pipefail
 . "$(dirname "$0")/game_session.sh"
@@ -20,9 +22,25 @@ normal_state() {  # normal_state CLASS: neither minimised nor maximised
   style=$(style_of "$1") && [ -n "$style" ] && [ $((style & (WS_MINIMIZE | WS_MAXIMIZE))) -eq 0 ]
 }
 unmapped() { xwininfo -id "$win" | grep -q 'Map State: IsUnMapped'; }
+# one_kind_of_digits SIGN: the date and the clock rows are read, SIGN (an
+# extended regular expression) finds the locale's own way of writing them in
+# the rows, and their digits are all Western, all Arabic-Indic or all Persian.
+one_kind_of_digits() {
+  local rows kinds=0 digits
+  list_game || return 1
+  rows=$(records window class=Static | field text | LC_ALL=C.UTF-8 grep -E '^(日付|現在の時刻) : ')
+  [ "$(grep -c . <<<"$rows")" = 2 ] || { echo "no date and clock rows: $rows" >&2; return 1; }
+  LC_ALL=C.UTF-8 grep -qE "$1" <<<"$rows" || { echo "not the locale's rows: $rows" >&2; return 1; }
+  for digits in '[0-9]' '[\x{660}-\x{669}]' '[\x{6F0}-\x{6F9}]'; do
+    LC_ALL=C.UTF-8 grep -qP "$digits" <<<"$rows" && kinds=$((kinds + 1))
+  done
+  [ "$kinds" = 1 ] || { echo "digits of $kinds kinds: $rows" >&2; return 1; }
+}
 
 start_wine_session
-start_windows_game $SW_SHOWMINNOACTIVE
+# Wine takes each program's locale from its environment.
+LANG=fa_IR.UTF-8 LC_ALL=fa_IR.UTF-8 start_windows_game $SW_SHOWMINNOACTIVE
+check "Persian: the date and the clock in one kind of digits" one_kind_of_digits '^日付 : [0-9۰۱۲۳۴۵۶۷۸۹]{4}/'
 check "minimised start: the task-bar entry is shown" visible TApplication
 check "minimised start: the task-bar entry is minimised" has_style TApplication $WS_MINIMIZE
 check "minimised start: the main window is not shown" unmapped
@@ -36,7 +54,8 @@ xdotool windowactivate "$win" key --clearmodifiers alt+F4
 wait_program 10
 check "the minimised start ends with exit code 0" test "$program_exit" = 0
 
-start_windows_game $SW_SHOWMAXIMIZED
+LANG=ar_EG.UTF-8 LC_ALL=ar_EG.UTF-8 start_windows_game $SW_SHOWMAXIMIZED
+check "Egyptian Arabic: the date and the clock in one kind of digits" one_kind_of_digits ' (م|ص)$'
 check "maximised start: the main window is maximised" has_style TForm1 $WS_MAXIMIZE
 check "maximised start: the main window is shown" visible TForm1
 xdotool windowactivate "$win" key --clearmodifiers alt+F4

@@ -4,7 +4,9 @@
 # the frame, the owner and the title, the focus at start (table_check); then
 # the translucency steps as the window manager sees them, and Alt+F4 ending
 # the program with exit code 0; then all of the tables again on a screen of
-# 144 pixels per inch, where the window scales by half.
+# 144 pixels per inch, where the window scales by half, and once more after
+# the window is told it has moved to a monitor of 96 pixels per inch and
+# back again.
 #   windows_test.sh GAME LISTER START_SHOWN TABLE_CHECK
 set -uo pipefail
 . "$(dirname "$0")/game_session.sh"
@@ -57,6 +59,24 @@ check "the window grows by half or more at 144 pixels per inch" \
 table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" "$desktop_w" "$desktop_h")
 check "every window as the tables say, scaled alike" test $? -eq 0
 printf '%s\n' "$table_report" | grep -v '^$' >&2
+
+# Windows tells a window that has moved to a monitor of other pixels per
+# inch with WM_DPICHANGED (Wine never does): the window lays itself out
+# again at that monitor's scale, its frame's corner where Windows suggests
+# it (the lister suggests the corner where the frame stands).
+corner() { echo "$(records window class=TForm1 | field x) $(records window class=TForm1 | field y)"; }
+before=$(corner)
+rescaled() {  # rescaled DPI: the window told of DPI, then held against the tables; sets client_w
+  listing=$(wine "$lister_exe" --wait 5 --dpi-changed "$1" 2>/dev/null) || { echo "$listing" >&2; return 1; }
+  client_w=$(records window class=TForm1 | field client_w)
+  table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" --moved) ||
+    { printf '%s\n' "$table_report" | grep -v '^$' >&2; return 1; }
+  [ "$(corner)" = "$before" ] || { echo "the frame moved from $before to $(corner)" >&2; return 1; }
+}
+check "at 96 pixels per inch every window as the tables say, unscaled" eval \
+  'rescaled 96 && [ "$client_w" = 494 ]'
+check "back at 144 every window scaled by half or more again" eval \
+  'rescaled 144 && [ "$client_w" -ge $((494 * 3 / 2)) ]'
 xdotool windowactivate "$win" key --clearmodifiers alt+F4
 wait_program 10
 check "the scaled window ends with exit code 0 too" test "$program_exit" = 0

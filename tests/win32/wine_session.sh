@@ -12,6 +12,8 @@ here_win32=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here_win32/../e2e/x_session.sh"
 . "$here_win32/wine_env.sh"
 
+# start_wine_session [SETUP...]: SETUP runs in the X session before Wine
+# first opens it, as Wine reads the keyboard map only then.
 start_wine_session() {
   local cached
   cached=$(bash "$here_win32/wine_prefix.sh") || abort "no Wine prefix"
@@ -29,6 +31,7 @@ start_wine_session() {
   start_session
   # start_session set a trap of its own; this one stops the session too.
   trap stop_wine_session EXIT
+  [ $# -eq 0 ] || "$@" || abort "cannot set up the X session: $*"
   # Wine's own background processes start once, apart from the tests'
   # output, with this session's display.
   wine wineboot </dev/null >/dev/null 2>&1 || abort "wineboot failed in $WINEPREFIX"
