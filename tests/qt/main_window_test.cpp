@@ -40,7 +40,7 @@ TEST(StartUp, TheFirstPageFirstGivesTheWindowBuiltWhole)
                          .arg(c->isVisible())
                          .arg(c->isHidden())
                          .arg(c->isEnabled())
-                         .arg(c->hasFocus())
+                         .arg(c->window()->focusWidget() == c)
                          .arg(text);
         }
         return lines;
@@ -60,6 +60,8 @@ TEST(StartUp, TheFirstPageFirstGivesTheWindowBuiltWhole)
     EXPECT_EQ(early.grab().toImage(), whole.grab().toImage());
 
     MainWindow pressed_at_once(ticks, MainWindow::Showing::FirstPageFirst);
+    QApplication::setActiveWindow(&pressed_at_once);
+    ASSERT_EQ(pressed_at_once.Form1.Timer2, nullptr);
     QTest::keyClick(WidgetOf(pressed_at_once.Form1.Button1), Qt::Key_S, Qt::AltModifier);
     ASSERT_NE(pressed_at_once.Form1.Timer2, nullptr);
     EXPECT_EQ(pressed_at_once.Form1.Timer2->Interval(), 10) << "Alt+S started the trial";
