@@ -54,8 +54,9 @@ TEST(StartUp, TheFirstPageFirstGivesTheWindowBuiltWhole)
     EXPECT_EQ(early.grab().toImage(), whole.grab().toImage());
     const QStringList controls = describe(whole);
     EXPECT_GT(controls.size(), 60);
-    // The grab drew the first picture: the rest follows at once.
-    QCoreApplication::processEvents();
+    // The grab drew the first picture: the rest follows as soon as the
+    // event loop has sent it on.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return early.Form1.Timer2 != nullptr; }, 1000));
     EXPECT_EQ(describe(early), controls);
     EXPECT_EQ(early.grab().toImage(), whole.grab().toImage());
 
