@@ -34,9 +34,11 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     else
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
-    // From a picture, not a file name: given a name, Qt first looks through
-    // its icon-engine plug-ins for one that reads the file's kind.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
+    // The icon stands in the frame, not in the window's own picture, unless
+    // the window draws its own title bar: elsewhere it waits until the rest
+    // of the window is made.
+    if (own_frame)
+        SetIcon();
     const int top = own_frame ? TitleBar::Height : 0;
     setFixedSize(ClientWidth, top + ClientHeight);
     setFont(LayoutFont(WindowFontPixels));
@@ -88,6 +90,8 @@ void MainWindow::BuildPages(std::size_t count)
     if (built_ < pages.size() || created_)
         return;
     created_ = true;
+    if (windowIcon().isNull())
+        SetIcon();
     Form1.Create();
     PrepareAccelerators();
     // Qt's own focus chain follows the pages' tab order too, for whatever
@@ -97,6 +101,15 @@ void MainWindow::BuildPages(std::size_t count)
         for (std::size_t i = 1; i < order.size(); ++i)
             QWidget::setTabOrder(WidgetOf(order[i - 1].control), WidgetOf(order[i].control));
     }
+}
+
+void MainWindow::SetIcon()
+{
+    // From a picture, not a file name: given a name, Qt first looks through
+    // its icon-engine plug-ins for one that reads the file's kind. Decoding
+    // it still loads Qt's image plug-ins, about a millisecond's work here.
+    const TimedPhase timed("window icon");
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
 }
 
 void MainWindow::BuildTheRest()

@@ -67,6 +67,7 @@ private:
     // Builds the pages up to `count`, and completes the form once all are.
     void BuildPages(std::size_t count);
     void BuildTheRest();
+    void SetIcon();
     void PrepareAccelerators();
     bool HandleKey(const QKeyEvent& key);
     bool CarryOut(const KeyPress& press);
