@@ -75,8 +75,8 @@ int main(int argc, char* argv[])
         QFontMetrics(QApplication::font()).height();
     }
     SteadyTickSource ticks;
-    std::optional<TimedPhase> form_phase(std::in_place, "TForm1, all of it");
-    MainWindow window(ticks, MainWindow::Showing::BeforeTabs);
+    std::optional<TimedPhase> form_phase(std::in_place, "TForm1 with its first page");
+    MainWindow window(ticks, MainWindow::Showing::FirstPageFirst);
     form_phase.reset();
     FirstPaint first_paint(Clock::now());
     window.installEventFilter(&first_paint);

@@ -14,23 +14,34 @@ TForm1::TForm1(const TickSource& ticks, Platform& platform)
 {
 }
 
+// Gives the next page without one its tab order.
+void TForm1::OrderNextPage()
+{
+    std::vector<std::pair<int, Focusable>> ordered;
+    for (const ControlRow& row : Pages()[tab_orders_.size()].rows) {
+        if (row.tab_order < 0)
+            continue;
+        Control* control = std::visit([this](auto member) -> Control* { return this->*member; }, row.member);
+        const bool edit_box = std::holds_alternative<EditBox* TForm1::*>(row.member);
+        ordered.push_back({row.tab_order,
+                           {control, !Has(row.flags, Flag::NoTabStop), edit_box, edit_box ? 0 : AcceleratorOf(row.text)}});
+    }
+    std::stable_sort(ordered.begin(), ordered.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    auto& order = tab_orders_.emplace_back();
+    for (auto& [place, focusable] : ordered)
+        order.push_back(focusable);
+}
+
+void TForm1::CreateFirstPage()
+{
+    OrderNextPage();
+    ShowFirstPage();
+}
+
 void TForm1::Create()
 {
-    for (const PageLayout& page : Pages()) {
-        std::vector<std::pair<int, Focusable>> ordered;
-        for (const ControlRow& row : page.rows) {
-            if (row.tab_order < 0)
-                continue;
-            Control* control = std::visit([this](auto member) -> Control* { return this->*member; }, row.member);
-            const bool edit_box = std::holds_alternative<EditBox* TForm1::*>(row.member);
-            ordered.push_back({row.tab_order,
-                               {control, !Has(row.flags, Flag::NoTabStop), edit_box, edit_box ? 0 : AcceleratorOf(row.text)}});
-        }
-        std::stable_sort(ordered.begin(), ordered.end(), [](auto& a, auto& b) { return a.first < b.first; });
-        auto& order = tab_orders_.emplace_back();
-        for (auto& [place, focusable] : ordered)
-            order.push_back(focusable);
-    }
+    while (tab_orders_.size() < Pages().size())
+        OrderNextPage();
     Timer1 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer1Timer); }));
     Timer2 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer2Timer); }));
     Timer3 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer3Timer); }));
@@ -74,8 +85,14 @@ void TForm1::FormCreate()
 {
     ShowDate();
     ShowClock();
-    Edit1->SetText(EyePrompt);
+    ShowFirstPage();
     State.OpacityCounter = 230;
+}
+
+// What the creation handler writes on the first page.
+void TForm1::ShowFirstPage()
+{
+    Edit1->SetText(EyePrompt);
 }
 
 void TForm1::Timer2Timer()

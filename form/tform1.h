@@ -26,6 +26,12 @@ public:
     // Called once every control of the page tables is built: makes the
     // timers, starts the clock's and runs the creation handler.
     void Create();
+    // For a front end that shows the first page before it builds the
+    // others: called once the first page's controls are built, it gives that
+    // page its tab order and what the creation handler writes on it, so that
+    // the page is drawn as it will stay. Create, called once all are built,
+    // does the rest.
+    void CreateFirstPage();
 
     // Runs one handler; an error that leaves it is reported in the error box
     // and the game goes on.
@@ -103,6 +109,8 @@ private:
     void StartClock();
     void ShowDate();
     void ShowClock();
+    void ShowFirstPage();
+    void OrderNextPage();
 
     const TickSource& ticks_;
     Platform& platform_;

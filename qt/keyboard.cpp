@@ -48,10 +48,29 @@ bool Backwards(const KeyPress& press)
            press.key == Key::Up;
 }
 
+bool IsInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin: return true;
+    default: return false;
+    }
+}
+
 }  // namespace
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Input that comes before the pages behind the first are built waits
+    // for them.
+    if (!created_ && IsInput(event->type()))
+        BuildTheRest();
     // The error box drawn inside the window keeps its keys to itself.
     if (event->type() != QEvent::KeyPress || error_panel_open_)
         return false;

@@ -34,9 +34,11 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     else
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
-    // From a picture, not a file name: given a name, Qt first looks through
-    // its icon-engine plug-ins for one that reads the file's kind.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
+    // The icon stands in the frame, not in the window's own picture, unless
+    // the window draws its own title bar: elsewhere it waits until the rest
+    // of the window is made.
+    if (own_frame)
+        SetIcon();
     const int top = own_frame ? TitleBar::Height : 0;
     setFixedSize(ClientWidth, top + ClientHeight);
     setFont(LayoutFont(WindowFontPixels));
@@ -54,15 +56,42 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     Form1.TabbedNotebook1 = TabbedNotebook1;
     // Translucency is on from the start, at fully opaque.
     PrepareTranslucency();
-    // Shown before the tabs are measured and the pages built, so that the
-    // window system maps the window while the rest is made; nothing is
-    // painted before the constructor returns.
-    if (showing == Showing::BeforeTabs) {
+    const std::span<const PageLayout> pages = Pages();
+    for (const PageLayout& page : pages)
+        TabbedNotebook1->AddPage(QString::fromUtf8(page.caption));
+    factory_ = std::make_unique<QtControlFactory>(Form1, *TabbedNotebook1);
+    qApp->installEventFilter(this);
+    if (showing == Showing::Later) {
+        BuildTheRest();
+    } else {
+        BuildPages(1);
+        Form1.CreateFirstPage();
+    }
+    if (Control* first = Form1.FirstFocus())
+        WidgetOf(first)->setFocus(Qt::TabFocusReason);
+    if (showing == Showing::FirstPageFirst) {
         const TimedPhase timed("show");
         show();
+        // Where no picture is drawn soon (a window started hidden), the
+        // pages are built all the same.
+        QTimer::singleShot(std::chrono::milliseconds(100), this, &MainWindow::BuildTheRest);
     }
-    BuildPages();
-    qApp->installEventFilter(this);
+}
+
+void MainWindow::BuildPages(std::size_t count)
+{
+    const std::span<const PageLayout> pages = Pages();
+    while (built_ < count) {
+        const TimedPhase timed(pages[built_].caption);
+        BuildPage(Form1, *factory_, int(built_));
+        factory_->StackPage();
+        ++built_;
+    }
+    if (built_ < pages.size() || created_)
+        return;
+    created_ = true;
+    if (windowIcon().isNull())
+        SetIcon();
     Form1.Create();
     PrepareAccelerators();
     // Qt's own focus chain follows the pages' tab order too, for whatever
@@ -72,24 +101,23 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
         for (std::size_t i = 1; i < order.size(); ++i)
             QWidget::setTabOrder(WidgetOf(order[i - 1].control), WidgetOf(order[i].control));
     }
-    if (Control* first = Form1.FirstFocus())
-        WidgetOf(first)->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::SetIcon()
+{
+    // From a picture, not a file name: given a name, Qt first looks through
+    // its icon-engine plug-ins for one that reads the file's kind. Decoding
+    // it still loads Qt's image plug-ins, about a millisecond's work here.
+    const TimedPhase timed("window icon");
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
+}
+
+void MainWindow::BuildTheRest()
+{
+    BuildPages(Pages().size());
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::BuildPages()
-{
-    const std::span<const PageLayout> pages = Pages();
-    for (const PageLayout& page : pages)
-        TabbedNotebook1->AddPage(QString::fromUtf8(page.caption));
-    QtControlFactory factory(Form1, *TabbedNotebook1);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        const TimedPhase timed(pages[i].caption);
-        BuildPage(Form1, factory, int(i));
-        factory.StackPage();
-    }
-}
 
 std::unique_ptr<TimerDriver> MainWindow::MakeTimer(std::function<void()> tick)
 {

@@ -14,6 +14,7 @@
 #include "qt/notebook.h"
 
 class FrameWatch;
+class QtControlFactory;
 class QGraphicsOpacityEffect;
 class QKeyEvent;
 class QMessageBox;
@@ -26,11 +27,12 @@ class TitleBar;
 class MainWindow final : public QWidget, public Platform {
     Q_OBJECT
 public:
-    // Whether the window shows itself before its tabs and pages are made,
-    // making them while the window system maps it. Either way every
-    // control exists when the constructor returns, before any event (a
-    // paint, a key, a screen reader's question) is handled.
-    enum class Showing { Later, BeforeTabs };
+    // Later: every control exists when the constructor returns, and the
+    // window is shown by whoever made it. FirstPageFirst: the window shows
+    // itself once the tabs and the first page are made, the page the player
+    // sees, and makes the other pages right after its first picture is
+    // drawn, or before any input that comes sooner is handled.
+    enum class Showing { Later, FirstPageFirst };
     explicit MainWindow(const TickSource& ticks, Showing showing = Showing::Later);
     ~MainWindow() override;
 
@@ -62,7 +64,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void BuildPages();
+    // Builds the pages up to `count`, and completes the form once all are.
+    void BuildPages(std::size_t count);
+    void BuildTheRest();
+    void SetIcon();
     void PrepareAccelerators();
     bool HandleKey(const QKeyEvent& key);
     bool CarryOut(const KeyPress& press);
@@ -72,6 +77,10 @@ private:
     void PlaceByFrame();
     void PrepareTranslucency();
 
+    std::unique_ptr<QtControlFactory> factory_;
+    std::size_t built_ = 0;  // pages built so far
+    bool created_ = false;
+    bool rest_asked_ = false;
     bool centred_ = false;
     std::unique_ptr<FrameWatch> frame_watch_;
     QMargins placed_by_;  // the frame the window was last placed by

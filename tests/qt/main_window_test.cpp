@@ -12,11 +12,11 @@ namespace {
 
 using TheWindow = FormTest;
 
-// The game shows its window before it makes the tabs and the pages, and
-// makes them while the window system maps it. By the time the constructor returns, that
-// window must be the one built whole and then shown: the same controls in
-// the same places and states, drawing the same pixels.
-TEST(StartUp, ShowingBeforeTheTabsGivesTheWindowBuiltWholeThenShown)
+// The game shows its window with the first page alone, and builds the pages
+// behind it once the first picture is drawn. That picture must be the one
+// the window built whole shows, and once the rest is built it must be that
+// window in every control; input that comes sooner waits for the rest.
+TEST(StartUp, TheFirstPageFirstGivesTheWindowBuiltWhole)
 {
     const auto describe = [](const MainWindow& window) {
         QStringList lines;
@@ -40,7 +40,7 @@ TEST(StartUp, ShowingBeforeTheTabsGivesTheWindowBuiltWholeThenShown)
                          .arg(c->isVisible())
                          .arg(c->isHidden())
                          .arg(c->isEnabled())
-                         .arg(c->hasFocus())
+                         .arg(c->window()->focusWidget() == c)
                          .arg(text);
         }
         return lines;
@@ -48,12 +48,24 @@ TEST(StartUp, ShowingBeforeTheTabsGivesTheWindowBuiltWholeThenShown)
     FakeTicks ticks;
     MainWindow whole(ticks);
     whole.show();
-    MainWindow early(ticks, MainWindow::Showing::BeforeTabs);
+    MainWindow early(ticks, MainWindow::Showing::FirstPageFirst);
     ASSERT_TRUE(early.isVisible());
+    ASSERT_EQ(early.Form1.Timer2, nullptr) << "the pages behind the first are not built yet";
+    EXPECT_EQ(early.grab().toImage(), whole.grab().toImage());
     const QStringList controls = describe(whole);
     EXPECT_GT(controls.size(), 60);
+    // The grab drew the first picture: the rest follows as soon as the
+    // event loop has sent it on.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return early.Form1.Timer2 != nullptr; }, 1000));
     EXPECT_EQ(describe(early), controls);
     EXPECT_EQ(early.grab().toImage(), whole.grab().toImage());
+
+    MainWindow pressed_at_once(ticks, MainWindow::Showing::FirstPageFirst);
+    QApplication::setActiveWindow(&pressed_at_once);
+    ASSERT_EQ(pressed_at_once.Form1.Timer2, nullptr);
+    QTest::keyClick(WidgetOf(pressed_at_once.Form1.Button1), Qt::Key_S, Qt::AltModifier);
+    ASSERT_NE(pressed_at_once.Form1.Timer2, nullptr);
+    EXPECT_EQ(pressed_at_once.Form1.Timer2->Interval(), 10) << "Alt+S started the trial";
 }
 
 TEST_F(TheWindow, FixedSizeDialogWithTheGameCaption)
