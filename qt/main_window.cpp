@@ -34,16 +34,15 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     else
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
-    // The icon stands in the frame, not in the window's own picture, unless
-    // the window draws its own title bar: elsewhere it waits until the rest
-    // of the window is made.
-    if (own_frame)
-        SetIcon();
     const int top = own_frame ? TitleBar::Height : 0;
     setFixedSize(ClientWidth, top + ClientHeight);
     setFont(LayoutFont(WindowFontPixels));
     setCursor(Qt::CrossCursor);
+    // The icon stands in the frame, not in the window's own picture, unless
+    // the window draws its own title bar: elsewhere it waits until the rest
+    // of the window is made.
     if (own_frame) {
+        SetIcon();
         title_bar_ = new TitleBar(this, windowTitle(), windowIcon(), [this] { close(); });
         title_bar_->setGeometry(0, 0, ClientWidth, top);
     }
