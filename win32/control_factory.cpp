@@ -11,13 +11,13 @@
 namespace {
 
 HWND MakeChild(const wchar_t* kind, const ControlRow& row, const char* text, DWORD style, DWORD extended,
-               const Box& box, HWND page, HFONT font)
+               const Box& box, PageOf page, HFONT font)
 {
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (!Has(row.flags, Flag::Hidden))
         style |= WS_VISIBLE;
     HWND window = CreateWindowExW(extended, kind, Wide(text).c_str(), style, box.left, box.top, box.width, box.height,
-                                  page, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                  page.Window(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, WPARAM(font), FALSE);
     return window;
 }
@@ -55,46 +55,47 @@ SIZE TextSize(HFONT font, const std::wstring& text)
 
 class Win32Label final : public Win32Control<Label> {
 public:
-    Win32Label(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
+    Win32Label(const ControlRow& row, PageOf page, FontCache& fonts, const LayoutScale& scale)
         : row_(row),
           page_(page),
           fonts_(fonts),
           scale_(scale),
           colour_(row.font.colour),
           fits_text_(!Has(row.flags, Flag::FixedSize)),
-          designed_(row.box)
+          designed_(row.box),
+          text_(Wide(row.text))
     {
     }
 
-    std::string Text() const override { return Utf8(WideWindowText(Handle())); }
+    // The label keeps its text and place itself, so that one written before
+    // its window is made (the date and the clock are, at creation) needs no
+    // window yet.
+    std::string Text() const override { return Utf8(text_); }
     void SetText(std::string_view text) override
     {
-        SetWindowTextW(Handle(), Wide(text).c_str());
-        if (fits_text_) {
-            const Box box = ScreenBox(WideWindowText(Handle()));
-            SetWindowPos(Handle(), nullptr, 0, 0, box.width, box.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        text_ = Wide(text);
+        if (Made()) {
+            SetWindowTextW(Handle(), text_.c_str());
+            if (fits_text_) {
+                const Box box = ScreenBox();
+                SetWindowPos(Handle(), nullptr, 0, 0, box.width, box.height,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
         }
     }
-    int Width() const override
-    {
-        RECT frame;
-        GetWindowRect(Handle(), &frame);
-        return scale_.ToLayout(frame.right - frame.left);
-    }
+    int Width() const override { return scale_.ToLayout(ScreenBox().width); }
     int Left() const override { return designed_.left; }
     // A label moved to keep its right end inside the page stays inside it on
     // the screen too, where the scaled left edge and width round apart.
     void SetLeft(int left) override
     {
         designed_.left = left;
-        RECT page;
-        GetClientRect(page_, &page);
-        RECT frame;
-        GetWindowRect(Handle(), &frame);
-        MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&frame), 2);
-        const int x = std::max(0L, std::min(LONG(scale_.ToScreen(left)), page.right - (frame.right - frame.left)));
-        if (x != frame.left)
-            SetWindowPos(Handle(), nullptr, x, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        kept_inside_ = true;
+        if (const int x = ScreenBox().left; Made() && x != placed_left_) {
+            SetWindowPos(Handle(), nullptr, x, scale_.ToScreen(designed_.top), 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            placed_left_ = x;
+        }
     }
 
     HBRUSH Colours(HDC dc) const override
@@ -107,8 +108,9 @@ public:
     void Rescale() override
     {
         SendMessageW(Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
-        Place(Handle(), ScreenBox(WideWindowText(Handle())));
-        SetLeft(designed_.left);
+        const Box box = ScreenBox();
+        Place(Handle(), box);
+        placed_left_ = box.left;
     }
 
 private:
@@ -117,34 +119,41 @@ private:
         // A label is one line: a left-aligned one is cut at its edge rather
         // than broken into a second line.
         const DWORD alignment = Has(row_.flags, Flag::Centred) ? SS_CENTER : SS_LEFTNOWORDWRAP;
-        return MakeChild(L"STATIC", row_, row_.text, alignment | SS_NOPREFIX, 0, ScreenBox(Wide(row_.text)), page_,
-                         Font());
+        const Box box = ScreenBox();
+        placed_left_ = box.left;
+        return MakeChild(L"STATIC", row_, Utf8(text_).c_str(), alignment | SS_NOPREFIX, 0, box, page_, Font());
     }
 
     HFONT Font() const { return fonts_.Font(row_.font.pixels, row_.font.bold); }
 
-    // Where the label stands with `text`: one that sizes itself takes its
+    // Where the label stands on the screen: one that sizes itself takes its
     // text's width and its font's line height, an empty one its designed
-    // width.
-    Box ScreenBox(const std::wstring& text) const
+    // width; one that was moved to keep inside the page is kept inside it.
+    Box ScreenBox() const
     {
         Box box = scale_.ToScreen(designed_);
         if (fits_text_) {
-            const SIZE size = TextSize(Font(), text);
-            if (!text.empty())
+            const SIZE size = TextSize(Font(), text_);
+            if (!text_.empty())
                 box.width = size.cx;
             box.height = size.cy;
         }
+        if (kept_inside_)
+            box.left = std::max(0, std::min(box.left, PageWindowBox(scale_).width - box.width));
         return box;
     }
 
     const ControlRow& row_;
-    HWND page_;
+    PageOf page_;
     FontCache& fonts_;
     const LayoutScale& scale_;
     ColourValue colour_;
     bool fits_text_;
     Box designed_;
+    std::wstring text_;
+    bool kept_inside_ = false;
+    // The left edge the window stands at, once made.
+    mutable int placed_left_ = 0;
 };
 
 // The box's height follows its font: the character height and 8 pixels of
@@ -153,7 +162,7 @@ int EditHeight(int font_pixels) { return font_pixels + 8; }
 
 class Win32EditBox final : public Win32Control<EditBox> {
 public:
-    Win32EditBox(const ControlRow& row, HWND page, FontCache& fonts, const LayoutScale& scale)
+    Win32EditBox(const ControlRow& row, PageOf page, FontCache& fonts, const LayoutScale& scale)
         : row_(row), page_(page), fonts_(fonts), scale_(scale), pixels_(row.font.pixels), bold_(row.font.bold),
           colour_(row.font.colour)
     {
@@ -214,7 +223,7 @@ private:
     }
 
     const ControlRow& row_;
-    HWND page_;
+    PageOf page_;
     FontCache& fonts_;
     const LayoutScale& scale_;
     int pixels_;
@@ -227,7 +236,7 @@ private:
 template <class Interface>
 class Win32PushButton : public Win32Control<Interface> {
 public:
-    Win32PushButton(const ControlRow& row, HWND page, TForm1& form, FontCache& fonts, const LayoutScale& scale,
+    Win32PushButton(const ControlRow& row, PageOf page, TForm1& form, FontCache& fonts, const LayoutScale& scale,
                     DWORD kind)
         : scale_(scale), row_(row), page_(page), fonts_(fonts), kind_(kind), form_(form), click_(row.click),
           cursor_(CursorOf(row.cursor))
@@ -258,7 +267,7 @@ private:
     }
 
     const ControlRow& row_;
-    HWND page_;
+    PageOf page_;
     FontCache& fonts_;
     DWORD kind_;
     TForm1& form_;
@@ -270,7 +279,7 @@ private:
 // pixels apart, the pair centred on the button's face.
 class Win32BitmapButton final : public Win32PushButton<BitmapButton> {
 public:
-    Win32BitmapButton(const ControlRow& row, HWND page, TForm1& form, FontCache& fonts, const LayoutScale& scale)
+    Win32BitmapButton(const ControlRow& row, PageOf page, TForm1& form, FontCache& fonts, const LayoutScale& scale)
         : Win32PushButton(row, page, form, fonts, scale, BS_OWNERDRAW)
     {
     }
@@ -309,10 +318,7 @@ public:
 // showing around it. The window's text names the picture for screen readers.
 class Win32Picture final : public Win32Control<Picture> {
 public:
-    Win32Picture(const ControlRow& row, HWND page, const LayoutScale& scale)
-        : row_(row), page_(page), scale_(scale), picture_(LoadResourcePicture(Wide(row.text).c_str()))
-    {
-    }
+    Win32Picture(const ControlRow& row, PageOf page, const LayoutScale& scale) : row_(row), page_(page), scale_(scale) {}
 
     void Draw(const DRAWITEMSTRUCT& item) const override
     {
@@ -324,30 +330,32 @@ public:
     void Rescale() override { Place(Handle(), scale_.ToScreen(row_.box)); }
 
 private:
+    // The picture is decoded with its window, after the first frame.
     HWND Make() const override
     {
+        picture_ = LoadResourcePicture(Wide(row_.text).c_str());
         return MakeChild(L"STATIC", row_, row_.description ? row_.description : "", SS_OWNERDRAW, 0,
                          scale_.ToScreen(row_.box), page_, nullptr);
     }
 
     const ControlRow& row_;
-    HWND page_;
+    PageOf page_;
     const LayoutScale& scale_;
-    std::optional<DibPicture> picture_;
+    mutable std::optional<DibPicture> picture_;
 };
 
 }  // namespace
 
-Win32ControlFactory::Win32ControlFactory(TForm1& form, std::span<const HWND> pages, FontCache& fonts,
+Win32ControlFactory::Win32ControlFactory(TForm1& form, const PageWindows& pages, FontCache& fonts,
                                          const LayoutScale& scale)
-    : form_(form), pages_(pages), fonts_(fonts), scale_(scale), stacks_(pages.size())
+    : form_(form), pages_(pages), fonts_(fonts), scale_(scale), stacks_(std::size_t(pages.Count()))
 {
 }
 
 template <class Made, class... Arguments>
 Made* Win32ControlFactory::Keep(int page, const ControlRow& row, Arguments&&... arguments)
 {
-    auto made = std::make_unique<Made>(row, pages_[std::size_t(page)], std::forward<Arguments>(arguments)...);
+    auto made = std::make_unique<Made>(row, PageOf{pages_, page}, std::forward<Arguments>(arguments)...);
     Made* kept = made.get();
     stacks_[std::size_t(page)].push_back({kept, DrawnOnPage(row), row.tab_order});
     made_.push_back(std::move(made));
@@ -356,8 +364,6 @@ Made* Win32ControlFactory::Keep(int page, const ControlRow& row, Arguments&&... 
 
 void Win32ControlFactory::MakePage(int page) const
 {
-    for (const Stacked& stacked : stacks_[std::size_t(page)])
-        stacked.control->Handle();
     std::vector<Stacked> top_down = stacks_[std::size_t(page)];
     std::stable_sort(top_down.begin(), top_down.end(), [](const Stacked& a, const Stacked& b) {
         if (a.drawn_on_page != b.drawn_on_page)
@@ -367,8 +373,15 @@ void Win32ControlFactory::MakePage(int page) const
     // Labels and pictures stand in the layout's order; later rows go higher.
     const auto labels = std::find_if(top_down.begin(), top_down.end(), [](const Stacked& s) { return s.drawn_on_page; });
     std::reverse(labels, top_down.end());
+    // A window is made beneath its page's others, as a dialog's controls
+    // are: made top first, the page's windows stack as they should. Where
+    // some were made earlier, all are stacked again.
+    const bool any_made = std::any_of(top_down.begin(), top_down.end(), [](const Stacked& s) { return s.control->Made(); });
     for (const Stacked& stacked : top_down)
-        SetWindowPos(stacked.control->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        stacked.control->Handle();
+    if (any_made)
+        for (const Stacked& stacked : top_down)
+            SetWindowPos(stacked.control->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Label* Win32ControlFactory::MakeLabel(int page, const ControlRow& row)

@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include <windows.h>
@@ -11,6 +10,7 @@
 #include "win32/child_window.h"
 #include "win32/fonts.h"
 #include "win32/layout_scale.h"
+#include "win32/page_window.h"
 #include "win32/resource_picture.h"
 
 // Makes the controls of the page tables as the platform's own windows on the
@@ -20,7 +20,7 @@
 // needed, or else when its page is made.
 class Win32ControlFactory final : public ControlFactory {
 public:
-    Win32ControlFactory(TForm1& form, std::span<const HWND> pages, FontCache& fonts, const LayoutScale& scale);
+    Win32ControlFactory(TForm1& form, const PageWindows& pages, FontCache& fonts, const LayoutScale& scale);
 
     Label* MakeLabel(int page, const ControlRow& row) override;
     EditBox* MakeEditBox(int page, const ControlRow& row) override;
@@ -28,11 +28,11 @@ public:
     BitmapButton* MakeBitmapButton(int page, const ControlRow& row) override;
     Picture* MakePicture(int page, const ControlRow& row) override;
 
-    // Once a page is built, makes the windows of its controls not made yet,
-    // in the table's order, and stacks them all: the edit boxes and buttons
-    // on top in tab order, which is the order a screen reader walks them in,
-    // and beneath them the labels and the picture, a later row's over an
-    // earlier one's, as the layout draws them.
+    // Once a page is built, makes the windows of its controls not made yet
+    // and stacks them all: the edit boxes and buttons on top in tab order,
+    // which is the order a screen reader walks them in, and beneath them the
+    // labels and the picture, a later row's over an earlier one's, as the
+    // layout draws them.
     void MakePage(int page) const;
 
     // Places every control whose window is made and gives it its font again,
@@ -52,7 +52,7 @@ private:
     };
 
     TForm1& form_;
-    std::span<const HWND> pages_;
+    const PageWindows& pages_;
     FontCache& fonts_;
     const LayoutScale& scale_;
     std::vector<std::unique_ptr<ChildWindow>> made_;

@@ -27,7 +27,6 @@ void Register(const wchar_t* name, WNDPROC procedure, HCURSOR cursor)
     WNDCLASSW window_class{};
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(HORUMINA_ICON));
     window_class.hCursor = cursor;
     window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     window_class.lpszClassName = name;
@@ -77,8 +76,7 @@ MainWindow::MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale
     form_.TabbedNotebook1 = notebook_.get();
     controls_ = std::make_unique<Win32ControlFactory>(form_, notebook_->Pages(), fonts_, scale_);
     // Every control of every page, for the form; of their windows only the
-    // first page's, which the first frame shows, and those the form's creation
-    // handler touches.
+    // first page's, which the first frame shows.
     for (int page = 0; page < int(::Pages().size()); ++page)
         BuildPage(form_, *controls_, page);
     controls_->MakePage(0);
@@ -140,10 +138,26 @@ void MainWindow::Show(int show_command)
         RestoreFocus();
         RedrawWindow(main_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-    // The pages behind, once the first frame is painted and before the
-    // message loop hands any input to the window.
+    // The icon, whose decoding and handing to the window system are no part
+    // of the first frame, and the pages behind, once the first frame is
+    // painted and before the message loop hands any input to the window.
+    SetIcons();
     for (int page = 1; page < int(::Pages().size()); ++page)
         controls_->MakePage(page);
+}
+
+void MainWindow::SetIcons() const
+{
+    const auto icon = [](int metric) {
+        return LPARAM(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(HORUMINA_ICON), IMAGE_ICON,
+                                 GetSystemMetrics(metric), GetSystemMetrics(metric), LR_SHARED));
+    };
+    const LPARAM big = icon(SM_CXICON);
+    const LPARAM small = icon(SM_CXSMICON);
+    for (HWND window : {application_, main_}) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, big);
+        SendMessageW(window, WM_SETICON, ICON_SMALL, small);
+    }
 }
 
 // Moved to a monitor of other pixels per inch, the window is laid out again

@@ -44,6 +44,8 @@ private:
     void MakeMainWindow();
     void RestoreFocus();
     void Rescale(int pixels_per_inch, const RECT& suggested);
+    // Gives both windows the icon, in the sizes of the caption and the task bar.
+    void SetIcons() const;
 
     TForm1& form_;
     Win32Platform& platform_;

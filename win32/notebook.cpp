@@ -14,7 +14,8 @@ constexpr int TabFontPixels = 13;
 
 }  // namespace
 
-Win32Notebook::Win32Notebook(HWND main, const TForm1& form, FontCache& fonts, const LayoutScale& scale) : form_(form)
+Win32Notebook::Win32Notebook(HWND main, const TForm1& form, FontCache& fonts, const LayoutScale& scale)
+    : form_(form), pages_(main, scale, int(::Pages().size()))
 {
     const Box box = scale.ToScreen(NotebookBox);
     // Not a tab stop: Tab walks the page in front, never the tab strip.
@@ -28,7 +29,6 @@ Win32Notebook::Win32Notebook(HWND main, const TForm1& form, FontCache& fonts, co
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
         SendMessageW(tabs_, TCM_INSERTITEMW, WPARAM(index++), LPARAM(&item));
-        pages_.push_back(MakePageWindow(main, scale));
     }
 }
 
@@ -38,13 +38,14 @@ void Win32Notebook::Rescale(FontCache& fonts, const LayoutScale& scale)
     SetWindowPos(tabs_, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(tabs_, WM_SETFONT, WPARAM(fonts.Font(TabFontPixels)), TRUE);
     const Box page = PageWindowBox(scale);
-    for (HWND window : pages_)
-        SetWindowPos(window, nullptr, page.left, page.top, page.width, page.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int index = 0; index < pages_.Count(); ++index)
+        if (pages_.Made(index))
+            SetWindowPos(pages_.Window(index), nullptr, page.left, page.top, page.width, page.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Notebook::SetPageIndex(int index)
 {
-    if (index < 0 || index >= int(pages_.size()) || index == front_)
+    if (index < 0 || index >= pages_.Count() || index == front_)
         return;
     SendMessageW(tabs_, TCM_SETCURSEL, WPARAM(index), 0);
     BringToFront(index);
@@ -64,15 +65,15 @@ void Win32Notebook::BringToFront(int index)
         // nor on the page itself, which holds it once its control was hidden.
         HWND focus = GetFocus();
         ChildWindow* control = ChildWindow::Of(focus);
-        if ((control && form_.FocusLeavesWith(front_, &control->AsControl())) || focus == pages_[std::size_t(front_)])
+        if ((control && form_.FocusLeavesWith(front_, &control->AsControl())) || focus == pages_.Window(front_))
             SetFocus(tabs_);
     }
-    HWND page = pages_[std::size_t(index)];
+    HWND page = pages_.Window(index);
     EnableWindow(page, TRUE);
     SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (front_ >= 0) {
-        ShowWindow(pages_[std::size_t(front_)], SW_HIDE);
-        EnableWindow(pages_[std::size_t(front_)], FALSE);
+        ShowWindow(pages_.Window(front_), SW_HIDE);
+        EnableWindow(pages_.Window(front_), FALSE);
     }
     front_ = index;
 }

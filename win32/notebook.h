@@ -1,12 +1,12 @@
 #pragma once
 
-#include <vector>
 
 #include <windows.h>
 
 #include "form/controls.h"
 #include "win32/fonts.h"
 #include "win32/layout_scale.h"
+#include "win32/page_window.h"
 
 class TForm1;
 
@@ -21,7 +21,7 @@ public:
     void SetPageIndex(int index) override;
 
     HWND Tabs() const { return tabs_; }
-    const std::vector<HWND>& Pages() const { return pages_; }
+    const PageWindows& Pages() const { return pages_; }
 
     // The player clicked a tab: the tab strip has already moved its selection.
     void TabClicked();
@@ -35,6 +35,6 @@ private:
 
     const TForm1& form_;
     HWND tabs_ = nullptr;
-    std::vector<HWND> pages_;
+    PageWindows pages_;
     int front_ = -1;
 };

@@ -62,6 +62,14 @@ HWND MakePageWindow(HWND main, const LayoutScale& scale)
                            page.left, page.top, page.width, page.height, main, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+HWND PageWindows::Window(int page) const
+{
+    HWND& window = windows_[std::size_t(page)];
+    if (!window)
+        window = MakePageWindow(main_, scale_);
+    return window;
+}
+
 Box PageWindowBox(const LayoutScale& scale)
 {
     return scale.ToScreen(Box{NotebookBox.left + PageOriginLeft, NotebookBox.top + PageOriginTop, PageWidth, PageHeight});

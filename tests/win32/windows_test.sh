@@ -32,6 +32,10 @@ opacity_is() {  # opacity_is ALPHA
 }
 activate
 check "opaque at start" opacity_is 255
+# The icon is given to the window just after its first frame.
+icon_sizes() { xprop -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | tr '\n' ' '; }
+has_icons() { [ "$(icon_sizes)" = "Icon (16 x 16) Icon (32 x 32) " ]; }
+check "the window shows the game's icon, 16 and 32 pixels ($(icon_sizes))" poll 5 "the icon" has_icons
 # From Button1, which has the focus at start, Tab reaches the transparency
 # button past the stop button; Space clicks it.
 xdotool key --clearmodifiers Tab Tab
