@@ -2,8 +2,12 @@
 // Win32 window of the game's frame and client size with one label in the
 // game's face, and nothing else. Built with the game's flags. Started with
 // "tick", it also runs a 10 ms timer that does nothing, as the game's
-// stopwatch refreshes in a silent trial.
+// stopwatch refreshes in a silent trial. Built with
+// HORUMINA_FLOOR_COMMON_CONTROLS, it also loads and starts Common Controls 6
+// as the game must for its tab control, to tell that library's share of
+// the game's start-up from the game's own.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string_view>
 
@@ -29,6 +33,10 @@ LRESULT CALLBACK FloorProcedure(HWND window, UINT message, WPARAM wparam, LPARAM
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int show_command)
 {
+#ifdef HORUMINA_FLOOR_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX common{sizeof(common), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&common);
+#endif
     const LayoutScale scale = LayoutScale::OfScreen();
     FontCache fonts(scale);
     WNDCLASSW floor_class{};
