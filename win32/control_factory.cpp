@@ -74,6 +74,7 @@ public:
     void SetText(std::string_view text) override
     {
         text_ = Wide(text);
+        measured_.reset();
         if (Made()) {
             SetWindowTextW(Handle(), text_.c_str());
             if (fits_text_) {
@@ -108,6 +109,7 @@ public:
     void Rescale() override
     {
         SendMessageW(Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
+        measured_.reset();
         const Box box = ScreenBox();
         Place(Handle(), box);
         placed_left_ = box.left;
@@ -133,10 +135,11 @@ private:
     {
         Box box = scale_.ToScreen(designed_);
         if (fits_text_) {
-            const SIZE size = TextSize(Font(), text_);
+            if (!measured_)
+                measured_ = TextSize(Font(), text_);
             if (!text_.empty())
-                box.width = size.cx;
-            box.height = size.cy;
+                box.width = measured_->cx;
+            box.height = measured_->cy;
         }
         if (kept_inside_)
             box.left = std::max(0, std::min(box.left, PageWindowBox(scale_).width - box.width));
@@ -151,6 +154,9 @@ private:
     bool fits_text_;
     Box designed_;
     std::wstring text_;
+    // The text's size in the font, measured once for each text and scale:
+    // the clock's row asks for it three times at each second's tick.
+    mutable std::optional<SIZE> measured_;
     bool kept_inside_ = false;
     // The left edge the window stands at, once made.
     mutable int placed_left_ = 0;
