@@ -17,13 +17,6 @@ struct ClockFormat {
     DesignatorCase designator_case = DesignatorCase::AsTheLocaleWritesIt;
 };
 
-// Reads a time pattern in QLocale's letters: h/hh for the hour on a 12-hour
-// dial when a designator is named (24-hour otherwise), H/HH always 24-hour,
-// m and s, quoted literals, and the designator as A or AP (upper case), a or
-// ap (lower case), or Ap or aP (as the locale writes it). Any other letter,
-// "t" (the time zone) among them, is no designator.
-ClockFormat ClockFormatFromPattern(std::string_view pattern);
-
 // "9:05:07", "09:05:07", "9:05:07 PM" or "午後 9:05:07", as the format says;
 // the designators come already in the format's case.
 std::string FormatClock(const ClockFormat& format, int hour, int minute, int second, std::string_view am,

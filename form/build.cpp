@@ -1,7 +1,6 @@
 #include "form/build.h"
 
 #include "form/tform1.h"
-#include "pages/pages.h"
 
 namespace {
 
@@ -22,6 +21,6 @@ struct Maker {
 
 void BuildPage(TForm1& form, ControlFactory& factory, int page)
 {
-    for (const ControlRow& row : Pages()[std::size_t(page)].rows)
+    for (const ControlRow& row : form.Design().pages[std::size_t(page)].rows)
         std::visit(Maker{form, factory, page, row}, row.member);
 }

@@ -1,5 +1,7 @@
 #include "form/layout.h"
 
+#include <algorithm>
+
 char32_t AcceleratorOf(const char* caption)
 {
     for (const char* c = caption; c[0] != '\0' && c[1] != '\0'; ++c) {
@@ -15,4 +17,14 @@ char32_t AcceleratorOf(const char* caption)
         ++c;  // "&&" is a literal ampersand
     }
     return 0;
+}
+
+PageStacking StackingOf(std::span<const ControlRow> rows)
+{
+    PageStacking stacking;
+    for (const ControlRow& row : rows)
+        (DrawnOnPage(row) ? stacking.on_page : stacking.above).push_back(&row);
+    std::stable_sort(stacking.above.begin(), stacking.above.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->tab_order < b->tab_order; });
+    return stacking;
 }

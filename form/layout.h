@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <variant>
+#include <vector>
 
 #include "core/colours.h"
 #include "form/controls.h"
 
+class LayoutTimer;
 class TForm1;
 
 using Handler = void (TForm1::*)();
@@ -32,6 +35,13 @@ struct FontStyle {
 };
 
 inline constexpr FontStyle WindowFont{};
+
+// The tab strip's captions, larger than the window's font.
+inline constexpr int TabFontPixels = 13;
+
+// An edit box is as high as its font's characters and 8 pixels of border
+// and margin; a change of font keeps its top edge where it is.
+constexpr int EditBoxHeight(int font_pixels) { return font_pixels + 8; }
 
 enum class Flag : unsigned {
     None = 0,
@@ -75,6 +85,19 @@ inline bool DrawnOnPage(const ControlRow& row)
     return std::holds_alternative<Label* TForm1::*>(row.member) || std::holds_alternative<Picture* TForm1::*>(row.member);
 }
 
+// How a page's controls stack. The labels and pictures lie on the page, a
+// later row over an earlier one (a label paints its whole box in the page
+// colour, so the order shows where two overlap), from the bottom up; every
+// edit box and button stands above them all. Edit boxes and buttons never
+// overlap one another, so their order among themselves shows nothing: it is
+// their tab order, the order assistive technology walks them in.
+struct PageStacking {
+    std::vector<const ControlRow*> on_page;  // from the bottom up
+    std::vector<const ControlRow*> above;    // in tab order
+};
+
+PageStacking StackingOf(std::span<const ControlRow> rows);
+
 // The accelerator a caption marks with "&", in upper case, or 0 for none;
 // "&&" is a literal ampersand.
 char32_t AcceleratorOf(const char* caption);
@@ -97,4 +120,26 @@ inline constexpr int PageHeight = NotebookBox.height - PageOriginTop - PageOrigi
 struct PageLayout {
     const char* caption;
     std::span<const ControlRow> rows;
+};
+
+// One of the form's timers: the member that holds it, the interval it is
+// designed with (0: stopped until a handler starts it) and its handler.
+struct TimerRow {
+    std::unique_ptr<LayoutTimer> TForm1::*member;
+    const char* name;
+    int interval;
+    Handler on_timer;
+};
+
+#define TIMER(member) &TForm1::member, #member
+
+// The whole window as its designer holds it: the notebook's pages, the
+// timers, and the handlers of the form's own events.
+struct FormDesign {
+    std::span<const PageLayout> pages;
+    std::span<const TimerRow> timers;
+    Handler on_create;  // once every control is built
+    // What the creation handler writes on the first page, for a front end
+    // that shows that page before it builds the others.
+    Handler on_first_page;
 };

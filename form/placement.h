@@ -1,8 +1,9 @@
 #pragma once
 
-// The desktop a window is centred on: the rectangle that holds every
-// monitor, in the window system's own pixels. Its corner need not be 0, 0:
-// on Windows a monitor left of or above the primary one has negative
+#include <span>
+
+// One monitor's rectangle, in the window system's own pixels. Its corner
+// need not be 0, 0: a monitor left of or above the primary one has negative
 // coordinates.
 struct ScreenArea {
     int left;
@@ -11,16 +12,22 @@ struct ScreenArea {
     int height;
 };
 
-// Where the window's frame goes when first shown: centred on the desktop;
-// the frame's outer size includes the caption. A frame larger than the
-// desktop keeps its corner on it, so that its caption can still be reached.
+// Where the window's frame goes when first shown; the frame's outer size
+// includes the caption.
 struct FramePosition {
     int left;
     int top;
     bool operator==(const FramePosition&) const = default;
 };
 
-FramePosition CentredFrame(const ScreenArea& desktop, int outer_width, int outer_height);
+// The window is centred on the desktop: the rectangle from 0, 0 to the far
+// edges of every monitor, a result below 0 raised to 0. Where the frame so
+// placed would not lie wholly on one monitor (across a seam, or where no
+// monitor is), it is centred instead on the monitor that holds the middle
+// of all the monitors, or else the one nearest to it, the first listed on a
+// tie; a frame larger than that monitor keeps its corner on it, so that its
+// caption can still be reached. List the primary monitor first.
+FramePosition CentredFrame(std::span<const ScreenArea> monitors, int outer_width, int outer_height);
 
 // A clock row stands where the layout puts it while its text fits the page;
 // a longer text keeps its right end at the page's edge, so that no character

@@ -4,13 +4,9 @@
 
 #include "core/app_title.h"
 #include "core/error_text.h"
-#include "core/opacity.h"
-#include "core/stopwatch.h"
-#include "core/training.h"
-#include "pages/pages.h"
 
-TForm1::TForm1(const TickSource& ticks, Platform& platform)
-    : Title(AppTitleFromPath(platform.ExecutablePath())), ticks_(ticks), platform_(platform)
+TForm1::TForm1(const FormDesign& design, const TickSource& ticks, Platform& platform)
+    : Title(AppTitleFromPath(platform.ExecutablePath())), design_(design), ticks_(ticks), platform_(platform)
 {
 }
 
@@ -18,7 +14,7 @@ TForm1::TForm1(const TickSource& ticks, Platform& platform)
 void TForm1::OrderNextPage()
 {
     std::vector<std::pair<int, Focusable>> ordered;
-    for (const ControlRow& row : Pages()[tab_orders_.size()].rows) {
+    for (const ControlRow& row : design_.pages[tab_orders_.size()].rows) {
         if (row.tab_order < 0)
             continue;
         Control* control = std::visit([this](auto member) -> Control* { return this->*member; }, row.member);
@@ -35,20 +31,20 @@ void TForm1::OrderNextPage()
 void TForm1::CreateFirstPage()
 {
     OrderNextPage();
-    ShowFirstPage();
+    Dispatch(design_.on_first_page);
 }
 
 void TForm1::Create()
 {
-    while (tab_orders_.size() < Pages().size())
+    while (tab_orders_.size() < design_.pages.size())
         OrderNextPage();
-    Timer1 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer1Timer); }));
-    Timer2 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer2Timer); }));
-    Timer3 = std::make_unique<LayoutTimer>(platform_.MakeTimer([this] { Dispatch(&TForm1::Timer3Timer); }));
+    for (const TimerRow& row : design_.timers)
+        this->*row.member =
+            std::make_unique<LayoutTimer>(platform_.MakeTimer([this, tick = row.on_timer] { Dispatch(tick); }));
     clock_locale_ = platform_.ReadClockLocale();
-    // Even the clock's timer can be refused; that too is the game's error.
-    Dispatch(&TForm1::StartClock);
-    Dispatch(&TForm1::FormCreate);
+    // Even a timer the design starts can be refused; that too is the game's error.
+    Dispatch(&TForm1::StartTimers);
+    Dispatch(design_.on_create);
 }
 
 void TForm1::Dispatch(Handler handler)
@@ -60,9 +56,11 @@ void TForm1::Dispatch(Handler handler)
     }
 }
 
-void TForm1::StartClock()
+void TForm1::StartTimers()
 {
-    Timer1->SetInterval(1000);
+    for (const TimerRow& row : design_.timers)
+        if (row.interval > 0)
+            (this->*row.member)->SetInterval(row.interval);
 }
 
 // Called from inside a catch block: the error that left a handler ends up
@@ -79,35 +77,6 @@ void TForm1::ReportCurrentError()
     } catch (...) {
     }
     platform_.ShowError(Title, ErrorBoxText(message));
-}
-
-void TForm1::FormCreate()
-{
-    ShowDate();
-    ShowClock();
-    ShowFirstPage();
-    State.OpacityCounter = 230;
-}
-
-// What the creation handler writes on the first page.
-void TForm1::ShowFirstPage()
-{
-    Edit1->SetText(EyePrompt);
-}
-
-void TForm1::Timer2Timer()
-{
-    RefreshDigits(State, ticks_);
-}
-
-void TForm1::Button11Click()
-{
-    platform_.SetOpacity(TransparencyClick(State));
-}
-
-void TForm1::BitBtn1Click()
-{
-    platform_.CloseWindow();
 }
 
 void TForm1::LocaleChanged()

@@ -17,14 +17,21 @@
 // knows no toolkit: a front end builds the controls of the page tables into
 // the members, turns its platform's events into calls of Dispatch and
 // OnKey, and carries out what they decide.
+//
+// This file and form/tform1.cpp are the form's machinery: building, the
+// timers, dispatch and the error box, the keyboard. Every handler is defined
+// with its page, in pages/, which also gives the design the form is made
+// from; nothing here knows a page.
 class TForm1 final {
 public:
-    TForm1(const TickSource& ticks, Platform& platform);
+    TForm1(const FormDesign& design, const TickSource& ticks, Platform& platform);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
+    const FormDesign& Design() const { return design_; }
+
     // Called once every control of the page tables is built: makes the
-    // timers, starts the clock's and runs the creation handler.
+    // timers, starts those designed to run and runs the creation handler.
     void Create();
     // For a front end that shows the first page before it builds the
     // others: called once the first page's controls are built, it gives that
@@ -71,8 +78,10 @@ public:
             *Edit17 = nullptr, *Edit18 = nullptr;
     Button *Button9 = nullptr, *Button10 = nullptr;
 
-    // Handlers, named after their control and event.
+    // Handlers, named after their control and event; each is defined with
+    // its page in pages/.
     void FormCreate();
+    void ShowFirstPage();
     void Button1Click();
     void Button2Click();
     void Button3Click();
@@ -106,12 +115,10 @@ public:
 
 private:
     void ReportCurrentError();
-    void StartClock();
-    void ShowDate();
-    void ShowClock();
-    void ShowFirstPage();
+    void StartTimers();
     void OrderNextPage();
 
+    const FormDesign& design_;
     const TickSource& ticks_;
     Platform& platform_;
     ClockLocale clock_locale_;

@@ -38,10 +38,10 @@ const ControlRow FriendsGame[] = {
     {CONTROL(Edit17), {320, 128, 105, 20}, "", WindowFont, Flag::None, 8},
 };
 
-void ShowOnClockRow(Label* row, const std::string& text)
+void ShowOnClockRow(Label& row, const std::string& text)
 {
-    row->SetText(text);
-    row->SetLeft(ClockRowLeft(ClockRowsLeft, PageWidth, row->Width()));
+    row.SetText(text);
+    row.SetLeft(ClockRowLeft(ClockRowsLeft, PageWidth, row.Width()));
 }
 
 }  // namespace
@@ -66,21 +66,20 @@ void TForm1::Button10Click()
 
 // The date and the running clock, in the top right corner of the page.
 
-void TForm1::ShowDate()
+void ShowDate(Label& row, Platform& platform)
 {
-    ShowOnClockRow(Label27, "日付 : " + platform_.Today());
+    ShowOnClockRow(row, "日付 : " + platform.Today());
 }
 
-void TForm1::ShowClock()
+void ShowClock(Label& row, Platform& platform, const ClockLocale& clock)
 {
-    const TimeOfDay now = platform_.LocalTime();
-    const ClockLocale& clock = clock_locale_;
+    const TimeOfDay now = platform.LocalTime();
     // In the locale's digits, as the date beside it is written.
     const std::string time = FormatClock(clock.format, now.hour, now.minute, now.second, clock.am, clock.pm);
-    ShowOnClockRow(Label28, "現在の時刻 : " + InLocaleDigits(time, clock.zero));
+    ShowOnClockRow(row, "現在の時刻 : " + InLocaleDigits(time, clock.zero));
 }
 
 void TForm1::Timer1Timer()
 {
-    ShowClock();
+    ShowClock(*Label28, platform_, clock_locale_);
 }

@@ -58,6 +58,8 @@ void TForm1::Button5Click()
         control->Show();
 }
 
+void TForm1::BitBtn1Click() { platform_.CloseWindow(); }
+
 void TForm1::Button6Click() { Edit10->SetTextColour(HiddenTrialStart(State, ticks_, *Timer3)); }
 
 void TForm1::Button7Click()

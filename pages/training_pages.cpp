@@ -1,3 +1,4 @@
+#include "core/opacity.h"
 #include "core/training.h"
 #include "form/tform1.h"
 #include "pages/pages.h"
@@ -61,3 +62,5 @@ void TForm1::Button2Click() { ShowStop(*this, EyeStop(State, *Timer2), Edit1, Ed
 void TForm1::Button3Click() { ShowStart(Edit4, VoiceStart(State, ticks_, *Timer2)); }
 
 void TForm1::Button4Click() { ShowStop(*this, VoiceStop(State, *Timer2), Edit4, Edit5, Edit6); }
+
+void TForm1::Button11Click() { platform_.SetOpacity(TransparencyClick(State)); }

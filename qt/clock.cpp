@@ -2,6 +2,8 @@
 #include <QEvent>
 #include <QLocale>
 
+#include "qt/clock_pattern.h"
+
 #include "qt/main_window.h"
 
 // The local date and time, and how the player's locale writes them, for the

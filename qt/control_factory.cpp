@@ -1,6 +1,10 @@
 #include "qt/control_factory.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
+
+#include "form/glyphs.h"
 
 #include "form/tform1.h"
 #include "qt/controls.h"
@@ -9,11 +13,19 @@
 
 namespace {
 
-Qt::CursorShape ToShape(Cursor cursor)
+QCursor MultiDragShape()
+{
+    const MultiDragPixels& pixels = MultiDragCursor();
+    const QImage art(reinterpret_cast<const uchar*>(pixels.data()), MultiDragSide, MultiDragSide, MultiDragSide * 4,
+                     QImage::Format_ARGB32);
+    return QCursor(QPixmap::fromImage(art), 0, 0);
+}
+
+QCursor ToShape(Cursor cursor)
 {
     switch (cursor) {
     case Cursor::HandPoint: return Qt::PointingHandCursor;
-    case Cursor::MultiDrag: return Qt::DragCopyCursor;
+    case Cursor::MultiDrag: return MultiDragShape();
     case Cursor::Standard: break;
     }
     return Qt::ArrowCursor;
@@ -42,7 +54,7 @@ Kind* QtControlFactory::Place(Kind* control, const ControlRow& row)
     control->setVisible(!Has(row.flags, Flag::Hidden));
     if (row.description)
         control->setAccessibleName(QString::fromUtf8(row.description));
-    made_.emplace_back(&row, control);
+    made_.emplace(&row, control);
     return control;
 }
 
@@ -100,11 +112,13 @@ Picture* QtControlFactory::MakePicture(int page, const ControlRow& row)
     return Place(picture, row);
 }
 
-void QtControlFactory::StackPage()
+void QtControlFactory::StackPage(int page)
 {
-    for (const bool on_page : {true, false})
-        for (auto& [row, control] : made_)
-            if (DrawnOnPage(*row) == on_page)
-                control->raise();
+    // Raised from the bottom up; Qt's list of a page's children, which its
+    // screen readers walk, ends in the same order.
+    const PageStacking stacking = StackingOf(form_.Design().pages[std::size_t(page)].rows);
+    for (const auto* group : {&stacking.on_page, &stacking.above})
+        for (const ControlRow* row : *group)
+            made_.at(row)->raise();
     made_.clear();
 }

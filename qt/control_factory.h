@@ -1,7 +1,6 @@
 #pragma once
 
-#include <utility>
-#include <vector>
+#include <unordered_map>
 
 #include "form/build.h"
 
@@ -21,10 +20,9 @@ public:
     BitmapButton* MakeBitmapButton(int page, const ControlRow& row) override;
     Picture* MakePicture(int page, const ControlRow& row) override;
 
-    // Stacks the controls made since the last call as the layout draws them:
-    // labels and pictures on the page itself, later rows over earlier ones,
-    // and every edit box and button above them.
-    void StackPage();
+    // Stacks the page's controls, made since the last call, as the form
+    // stacks them.
+    void StackPage(int page);
 
 private:
     template <class Kind>
@@ -34,5 +32,5 @@ private:
 
     TForm1& form_;
     QtNotebook& notebook_;
-    std::vector<std::pair<const ControlRow*, QWidget*>> made_;
+    std::unordered_map<const ControlRow*, QWidget*> made_;
 };

@@ -10,8 +10,8 @@
 #include <QStyleOption>
 
 #include "core/jpeg_picture.h"
+#include "form/layout.h"
 #include "qt/door_glyph.h"
-#include "qt/timed_phase.h"
 
 QColor ToQColor(ColourValue colour, const QPalette& palette)
 {
@@ -204,7 +204,7 @@ void QtEditBox::SetFontPixels(int pixels)
     QFont f = font();
     f.setPixelSize(pixels);
     setFont(f);
-    resize(width(), pixels + 8);
+    resize(width(), EditBoxHeight(pixels));
 }
 
 QtButton::QtButton(QWidget* parent) : QtControl(parent)
@@ -222,7 +222,7 @@ QtBitmapButton::QtBitmapButton(QWidget* parent) : QtControl(parent)
 {
     setAutoDefault(false);
     // Qt's push button puts 4 pixels between glyph and caption and centres the pair.
-    setIcon(DoorGlyph());
+    setIcon(DoorGlyphIcon());
     setIconSize(QSize(18, 18));
 }
 
@@ -234,7 +234,6 @@ QtPicture::QtPicture(QWidget* parent) : QtControl(parent)
 
 void QtPicture::ShowJpeg(std::span<const std::uint8_t> data)
 {
-    const TimedPhase timed("picture decode");
     const std::optional<RgbPicture> decoded = DecodeJpeg(data);
     if (!decoded) {
         clear();

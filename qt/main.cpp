@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "core/start_options.h"
+#include "qt/start_options.h"
 #include "core/tick_source.h"
 #include "qt/font_warmup.h"
 #include "qt/layout_font.h"

@@ -1,6 +1,10 @@
 #include "qt/main_window.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFrame>
 #include <QMessageBox>
@@ -15,12 +19,11 @@
 #include "qt/frame_watch.h"
 #include "qt/controls.h"
 #include "qt/layout_font.h"
-#include "qt/timed_phase.h"
 #include "qt/timer.h"
 #include "qt/title_bar.h"
 #include "qt/wayland_native.h"
 
-MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, *this)
+MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(Form1Design(), ticks, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("- ホ ル ミ ナ - Ver 1.00"));
@@ -55,7 +58,7 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     Form1.TabbedNotebook1 = TabbedNotebook1;
     // Translucency is on from the start, at fully opaque.
     PrepareTranslucency();
-    const std::span<const PageLayout> pages = Pages();
+    const std::span<const PageLayout> pages = Form1.Design().pages;
     for (const PageLayout& page : pages)
         TabbedNotebook1->AddPage(QString::fromUtf8(page.caption));
     factory_ = std::make_unique<QtControlFactory>(Form1, *TabbedNotebook1);
@@ -69,7 +72,6 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
     if (Control* first = Form1.FirstFocus())
         WidgetOf(first)->setFocus(Qt::TabFocusReason);
     if (showing == Showing::FirstPageFirst) {
-        const TimedPhase timed("show");
         show();
         // Where no picture is drawn soon (a window started hidden), the
         // pages are built all the same.
@@ -79,11 +81,10 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(ticks, 
 
 void MainWindow::BuildPages(std::size_t count)
 {
-    const std::span<const PageLayout> pages = Pages();
+    const std::span<const PageLayout> pages = Form1.Design().pages;
     while (built_ < count) {
-        const TimedPhase timed(pages[built_].caption);
         BuildPage(Form1, *factory_, int(built_));
-        factory_->StackPage();
+        factory_->StackPage(int(built_));
         ++built_;
     }
     if (built_ < pages.size() || created_)
@@ -102,18 +103,33 @@ void MainWindow::BuildPages(std::size_t count)
     }
 }
 
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    // The first picture is being drawn: the pages it does not show are
+    // built once it is on its way to the screen. Qt sends what it drew to
+    // the window system as its event loop is about to wait, and not before:
+    // built at once, they would hold the picture back.
+    if (!created_ && !rest_asked_) {
+        rest_asked_ = true;
+        connect(
+            QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::BuildTheRest); }, Qt::SingleShotConnection);
+    }
+    PaintMargin();
+    QWidget::paintEvent(event);
+}
+
 void MainWindow::SetIcon()
 {
     // From a picture, not a file name: given a name, Qt first looks through
     // its icon-engine plug-ins for one that reads the file's kind. Decoding
     // it still loads Qt's image plug-ins, about a millisecond's work here.
-    const TimedPhase timed("window icon");
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/horumina.png"))));
 }
 
 void MainWindow::BuildTheRest()
 {
-    BuildPages(Pages().size());
+    BuildPages(Form1.Design().pages.size());
 }
 
 MainWindow::~MainWindow() = default;
@@ -206,16 +222,21 @@ QRect NativeArea(const QScreen& screen)
 
 QPoint MainWindow::CentredFramePosition(const QMargins& frame) const
 {
-    // Worked out in the window system's pixels: the desktop measured from
-    // 0, 0, and the frame as drawn, with the window.
-    QRect desktop;
-    for (const QScreen* screen : QGuiApplication::screens())
-        desktop |= NativeArea(*screen);
+    // Worked out in the window system's pixels, the primary screen first,
+    // and the frame as drawn, with the window.
+    std::vector<ScreenArea> monitors;
+    QList<QScreen*> screens = QGuiApplication::screens();
+    std::stable_partition(screens.begin(), screens.end(),
+                          [](const QScreen* screen) { return screen == QGuiApplication::primaryScreen(); });
+    for (const QScreen* screen : screens) {
+        const QRect area = NativeArea(*screen);
+        monitors.push_back({area.left(), area.top(), area.width(), area.height()});
+    }
     const QSize outer = (QSizeF(size().grownBy(frame)) * windowHandle()->devicePixelRatio()).toSize();
-    const FramePosition centred = CentredFrame({0, 0, desktop.right() + 1, desktop.bottom() + 1}, outer.width(), outer.height());
+    const FramePosition centred = CentredFrame(monitors, outer.width(), outer.height());
     const QPoint native(centred.left, centred.top);
     // Back in Qt's units, by the screen the corner falls on.
-    for (const QScreen* screen : QGuiApplication::screens()) {
+    for (const QScreen* screen : screens) {
         const QRect area = NativeArea(*screen);
         if (area.contains(native))
             return area.topLeft() + (QPointF(native - area.topLeft()) / screen->devicePixelRatio()).toPoint();

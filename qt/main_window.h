@@ -76,6 +76,7 @@ private:
     QPoint CentredFramePosition(const QMargins& frame) const;
     void PlaceByFrame();
     void PrepareTranslucency();
+    void PaintMargin();
 
     std::unique_ptr<QtControlFactory> factory_;
     std::size_t built_ = 0;  // pages built so far

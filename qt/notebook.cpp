@@ -9,7 +9,6 @@
 namespace {
 // The tabs stand in a strip this tall; the framed page area starts below it.
 constexpr int StripHeight = 21;
-constexpr int TabFontPixels = 13;
 
 // Tabs as narrow as their captions allow, so that all five fit in one row.
 class CompactTabs final : public QProxyStyle {

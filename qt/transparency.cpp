@@ -1,7 +1,5 @@
-#include <QAbstractEventDispatcher>
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
-#include <QTimer>
 
 #include "qt/main_window.h"
 #include "qt/title_bar.h"
@@ -39,29 +37,18 @@ void MainWindow::SetOpacity(int opacity)
     update();
 }
 
-void MainWindow::paintEvent(QPaintEvent* event)
+void MainWindow::PaintMargin()
 {
-    // The first picture is being drawn: the pages it does not show are
-    // built once it is on its way to the screen. Qt sends what it drew to
-    // the window system as its event loop is about to wait, and not before:
-    // built at once, they would hold the picture back.
-    if (!created_ && !rest_asked_) {
-        rest_asked_ = true;
-        connect(
-            QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            [this] { QTimer::singleShot(0, this, &MainWindow::BuildTheRest); }, Qt::SingleShotConnection);
-    }
     // A translucent surface starts out clear: the margin is painted by hand
     // at the notebook's opacity, so that only the opacity lets the desktop
     // through.
-    if (drawn_opacity_) {
-        QPainter painter(this);
-        QRegion margin = QRegion(rect()).subtracted(TabbedNotebook1->geometry());
-        if (title_bar_)
-            margin -= title_bar_->geometry();
-        painter.setClipRegion(margin);
-        painter.setOpacity(drawn_opacity_->opacity());
-        painter.fillRect(rect(), palette().window());
-    }
-    QWidget::paintEvent(event);
+    if (!drawn_opacity_)
+        return;
+    QPainter painter(this);
+    QRegion margin = QRegion(rect()).subtracted(TabbedNotebook1->geometry());
+    if (title_bar_)
+        margin -= title_bar_->geometry();
+    painter.setClipRegion(margin);
+    painter.setOpacity(drawn_opacity_->opacity());
+    painter.fillRect(rect(), palette().window());
 }

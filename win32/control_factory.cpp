@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "form/placement.h"
 #include "form/tform1.h"
 #include "win32/colours.h"
 #include "win32/cursors.h"
@@ -142,7 +143,7 @@ private:
             box.height = measured_->cy;
         }
         if (kept_inside_)
-            box.left = std::max(0, std::min(box.left, PageWindowBox(scale_).width - box.width));
+            box.left = ClockRowLeft(box.left, PageWindowBox(scale_).width, box.width);
         return box;
     }
 
@@ -161,10 +162,6 @@ private:
     // The left edge the window stands at, once made.
     mutable int placed_left_ = 0;
 };
-
-// The box's height follows its font: the character height and 8 pixels of
-// border and margin.
-int EditHeight(int font_pixels) { return font_pixels + 8; }
 
 class Win32EditBox final : public Win32Control<EditBox> {
 public:
@@ -189,7 +186,7 @@ public:
         SendMessageW(Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
         RECT frame;
         GetWindowRect(Handle(), &frame);
-        SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, scale_.ToScreen(EditHeight(pixels)),
+        SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, scale_.ToScreen(EditBoxHeight(pixels)),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -225,7 +222,7 @@ private:
     HFONT Font() const { return fonts_.Font(pixels_, bold_); }
     Box ScreenBox() const
     {
-        return scale_.ToScreen(Box{row_.box.left, row_.box.top, row_.box.width, EditHeight(pixels_)});
+        return scale_.ToScreen(Box{row_.box.left, row_.box.top, row_.box.width, EditBoxHeight(pixels_)});
     }
 
     const ControlRow& row_;
@@ -363,31 +360,32 @@ Made* Win32ControlFactory::Keep(int page, const ControlRow& row, Arguments&&... 
 {
     auto made = std::make_unique<Made>(row, PageOf{pages_, page}, std::forward<Arguments>(arguments)...);
     Made* kept = made.get();
-    stacks_[std::size_t(page)].push_back({kept, DrawnOnPage(row), row.tab_order});
+    stacks_[std::size_t(page)].emplace(&row, kept);
     made_.push_back(std::move(made));
     return kept;
 }
 
 void Win32ControlFactory::MakePage(int page) const
 {
-    std::vector<Stacked> top_down = stacks_[std::size_t(page)];
-    std::stable_sort(top_down.begin(), top_down.end(), [](const Stacked& a, const Stacked& b) {
-        if (a.drawn_on_page != b.drawn_on_page)
-            return !a.drawn_on_page;
-        return a.drawn_on_page ? false : a.tab_order < b.tab_order;
-    });
-    // Labels and pictures stand in the layout's order; later rows go higher.
-    const auto labels = std::find_if(top_down.begin(), top_down.end(), [](const Stacked& s) { return s.drawn_on_page; });
-    std::reverse(labels, top_down.end());
+    // Windows stacks a page's windows from the top down, and its screen
+    // readers walk them in that order: the edit boxes and buttons first, in
+    // tab order, then the labels and the picture from the last row down.
+    const PageStacking stacking = StackingOf(form_.Design().pages[std::size_t(page)].rows);
+    const std::unordered_map<const ControlRow*, const ChildWindow*>& made = stacks_[std::size_t(page)];
+    std::vector<const ChildWindow*> top_down;
+    for (const ControlRow* row : stacking.above)
+        top_down.push_back(made.at(row));
+    for (auto row = stacking.on_page.rbegin(); row != stacking.on_page.rend(); ++row)
+        top_down.push_back(made.at(*row));
     // A window is made beneath its page's others, as a dialog's controls
     // are: made top first, the page's windows stack as they should. Where
     // some were made earlier, all are stacked again.
-    const bool any_made = std::any_of(top_down.begin(), top_down.end(), [](const Stacked& s) { return s.control->Made(); });
-    for (const Stacked& stacked : top_down)
-        stacked.control->Handle();
+    const bool any_made = std::any_of(top_down.begin(), top_down.end(), [](const ChildWindow* c) { return c->Made(); });
+    for (const ChildWindow* control : top_down)
+        control->Handle();
     if (any_made)
-        for (const Stacked& stacked : top_down)
-            SetWindowPos(stacked.control->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        for (const ChildWindow* control : top_down)
+            SetWindowPos(control->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Label* Win32ControlFactory::MakeLabel(int page, const ControlRow& row)

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include <windows.h>
@@ -29,10 +30,7 @@ public:
     Picture* MakePicture(int page, const ControlRow& row) override;
 
     // Once a page is built, makes the windows of its controls not made yet
-    // and stacks them all: the edit boxes and buttons on top in tab order,
-    // which is the order a screen reader walks them in, and beneath them the
-    // labels and the picture, a later row's over an earlier one's, as the
-    // layout draws them.
+    // and stacks them all as the form stacks them.
     void MakePage(int page) const;
 
     // Places every control whose window is made and gives it its font again,
@@ -41,20 +39,14 @@ public:
     void Rescale() const;
 
 private:
-    // Each made control, kept for the form's life and placed in its page's stack.
+    // Each made control, kept for the form's life and known by its row on its page.
     template <class Made, class... Arguments>
     Made* Keep(int page, const ControlRow& row, Arguments&&... arguments);
-
-    struct Stacked {
-        const ChildWindow* control;
-        bool drawn_on_page;
-        int tab_order;
-    };
 
     TForm1& form_;
     const PageWindows& pages_;
     FontCache& fonts_;
     const LayoutScale& scale_;
     std::vector<std::unique_ptr<ChildWindow>> made_;
-    std::vector<std::vector<Stacked>> stacks_;
+    std::vector<std::unordered_map<const ControlRow*, const ChildWindow*>> stacks_;
 };

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-// The close button's glyph, a door standing ajar, 18 x 18 pixels, with a
-// greyed, embossed twin for when the button is disabled; drawn with its
-// top-left corner at x, y.
-inline constexpr int DoorGlyphSide = 18;
+#include "form/glyphs.h"
+
+// Draws the close button's glyph, or its greyed twin, with its top-left
+// corner at x, y.
 void DrawDoorGlyph(HDC dc, int x, int y, bool greyed);

@@ -2,6 +2,7 @@
 
 #include "core/tick_source.h"
 #include "form/tform1.h"
+#include "pages/pages.h"
 #include "win32/layout_scale.h"
 #include "win32/main_window.h"
 #include "win32/platform.h"
@@ -11,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command)
     LayoutScale scale = LayoutScale::OfScreen();
     Win32Platform platform(scale);
     SteadyTickSource ticks;
-    TForm1 Form1(ticks, platform);
+    TForm1 Form1(Form1Design(), ticks, platform);
     MainWindow window(Form1, platform, scale);
     window.Show(show_command);
 

@@ -1,10 +1,11 @@
 #include "win32/main_window.h"
 
+#include <vector>
+
 #include <commctrl.h>
 
 #include "form/placement.h"
 #include "form/tform1.h"
-#include "pages/pages.h"
 #include "win32/key_press.h"
 #include "win32/resources.h"
 #include "win32/wide_text.h"
@@ -33,12 +34,31 @@ void Register(const wchar_t* name, WNDPROC procedure, HCURSOR cursor)
     RegisterClassW(&window_class);
 }
 
-// The virtual screen, which holds every monitor; a monitor left of or above
-// the primary one puts its corner at negative coordinates.
-ScreenArea Desktop()
+BOOL CALLBACK ListMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list)
 {
-    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        auto& monitors = *reinterpret_cast<std::vector<ScreenArea>*>(list);
+        const ScreenArea area{r.left, r.top, r.right - r.left, r.bottom - r.top};
+        // The primary monitor first.
+        if (info.dwFlags & MONITORINFOF_PRIMARY)
+            monitors.insert(monitors.begin(), area);
+        else
+            monitors.push_back(area);
+    }
+    return TRUE;
+}
+
+// Where a frame of that outer size is centred among the monitors.
+FramePosition Centred(int outer_width, int outer_height)
+{
+    std::vector<ScreenArea> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, ListMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty())
+        monitors.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    return CentredFrame(monitors, outer_width, outer_height);
 }
 
 // The pixels per inch a window is drawn at: under per-monitor awareness,
@@ -77,7 +97,7 @@ MainWindow::MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale
     controls_ = std::make_unique<Win32ControlFactory>(form_, notebook_->Pages(), fonts_, scale_);
     // Every control of every page, for the form; of their windows only the
     // first page's, which the first frame shows.
-    for (int page = 0; page < int(::Pages().size()); ++page)
+    for (int page = 0; page < int(form_.Design().pages.size()); ++page)
         BuildPage(form_, *controls_, page);
     controls_->MakePage(0);
     notebook_->SetPageIndex(0);
@@ -89,7 +109,7 @@ void MainWindow::MakeApplicationWindow()
 {
     // Of no size, in the middle of the desktop, where the error box it owns
     // comes up.
-    const FramePosition middle = CentredFrame(Desktop(), 0, 0);
+    const FramePosition middle = Centred(0, 0);
     application_ = CreateWindowExW(0, ApplicationClass, Wide(form_.Title).c_str(),
                                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, middle.left,
                                    middle.top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -106,7 +126,7 @@ void MainWindow::MakeMainWindow()
     AdjustWindowRectEx(&frame, style, FALSE, extended);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const FramePosition place = CentredFrame(Desktop(), width, height);
+    const FramePosition place = Centred(width, height);
     main_ = CreateWindowExW(extended, MainClass, Wide(WindowCaption).c_str(), style, place.left, place.top, width, height,
                             application_, nullptr, GetModuleHandleW(nullptr), this);
     platform_.SetWindows(application_, main_);
@@ -126,7 +146,7 @@ void MainWindow::Show(int show_command)
         GetWindowRect(main_, &frame);
         Rescale(pixels_per_inch, frame);
         GetWindowRect(main_, &frame);
-        const FramePosition place = CentredFrame(Desktop(), frame.right - frame.left, frame.bottom - frame.top);
+        const FramePosition place = Centred(frame.right - frame.left, frame.bottom - frame.top);
         SetWindowPos(main_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (show_command == SW_SHOWMINNOACTIVE) {
@@ -142,7 +162,7 @@ void MainWindow::Show(int show_command)
     // of the first frame, and the pages behind, once the first frame is
     // painted and before the message loop hands any input to the window.
     SetIcons();
-    for (int page = 1; page < int(::Pages().size()); ++page)
+    for (int page = 1; page < int(form_.Design().pages.size()); ++page)
         controls_->MakePage(page);
 }
 

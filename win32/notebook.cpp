@@ -3,19 +3,12 @@
 #include <commctrl.h>
 
 #include "form/tform1.h"
-#include "pages/pages.h"
 #include "win32/child_window.h"
 #include "win32/page_window.h"
 #include "win32/wide_text.h"
 
-namespace {
-
-constexpr int TabFontPixels = 13;
-
-}  // namespace
-
 Win32Notebook::Win32Notebook(HWND main, const TForm1& form, FontCache& fonts, const LayoutScale& scale)
-    : form_(form), pages_(main, scale, int(::Pages().size()))
+    : form_(form), pages_(main, scale, int(form_.Design().pages.size()))
 {
     const Box box = scale.ToScreen(NotebookBox);
     // Not a tab stop: Tab walks the page in front, never the tab strip.
@@ -23,7 +16,7 @@ Win32Notebook::Win32Notebook(HWND main, const TForm1& form, FontCache& fonts, co
                             box.height, main, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tabs_, WM_SETFONT, WPARAM(fonts.Font(TabFontPixels)), FALSE);
     int index = 0;
-    for (const PageLayout& page : ::Pages()) {
+    for (const PageLayout& page : form_.Design().pages) {
         std::wstring caption = Wide(page.caption);
         TCITEMW item{};
         item.mask = TCIF_TEXT;

@@ -30,7 +30,11 @@ stop_gnome() {
   rm -rf "$XDG_RUNTIME_DIR"
 }
 trap stop_gnome EXIT
-MUTTER_DEBUG_DUMMY_MODE_SPECS=1200x760 mutter --nested --wayland --no-x11 --wayland-display=wayland-gnome \
+# mutter draws through Mesa's software renderer, which keeps the shaders it
+# compiles in a cache on disk. A cache of the test's own, new each run, has
+# every run start as a new machine's first does: the shaders for mutter's
+# background and for the game's window are compiled while the test waits.
+MESA_SHADER_CACHE_DIR=$XDG_RUNTIME_DIR MUTTER_DEBUG_DUMMY_MODE_SPECS=1200x760 mutter --nested --wayland --no-x11 --wayland-display=wayland-gnome \
   >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
 mutter_pid=$!
 poll 20 "mutter to open its Wayland display" test -S "$XDG_RUNTIME_DIR/wayland-gnome" ||
@@ -60,11 +64,24 @@ env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-gnome "$game" >"$game_
 game_pid=$!
 button='透明化 (Win2000/XP 以上)'
 "$switch_access" press "$button" 0 || abort "the game never came on the accessibility bus"
+on_bus=$(now_ms)
+# The window, title bar and border included: what it changed on the screen,
+# read off SHOT into bw bh bx by; true when all of the window is there.
+window_in() {
+  read -r bw bh bx by < <(compare "$empty" "$1" -compose src -highlight-color white -lowlight-color black miff:- 2>/dev/null |
+    convert miff:- -trim -format '%w %h %X %Y' info: 2>/dev/null | tr -d '+')
+  [ -n "${by:-}" ] && [ "$bw" -ge 494 ] && [ "$bh" -ge 265 ]
+}
+# The game is on the bus before its window is on the screen: mutter first
+# compiles the shaders that draw a new window (with no shader cache, as on a
+# new machine, that alone takes some tenths of a second, longer on a busy
+# one), then zooms the window in. The screen may hold still in the meantime.
+window_drawn() { window_in "$(shot_now)"; }
+poll 20 "mutter to draw the game's window" window_drawn ||
+  abort "the game's window is not on the screen (found ${bw:-nothing}x${bh:-nothing})"
+echo "the window was whole on the screen $(($(now_ms) - on_bus)) ms after the game came on the bus" >&2
 before=$(steady_shot shoot)
-# The window, title bar and border included: what it changed on the screen.
-read -r bw bh bx by < <(compare "$empty" "$before" -compose src -highlight-color white -lowlight-color black miff:- 2>/dev/null |
-  convert miff:- -trim -format '%w %h %X %Y' info: | tr -d '+')
-[ -n "$by" ] && [ "$bw" -ge 494 ] && [ "$bh" -ge 265 ] || abort "the game's window is not on the screen (found ${bw}x${bh})"
+window_in "$before" || abort "the game's window is no longer whole on the screen (found ${bw:-nothing}x${bh:-nothing})"
 border=$(((bw - 494) / 2))
 title=$((bh - 265 - 2 * border))
 echo "window at $bx,$by, ${bw}x${bh}: border $border, title bar $title px" >&2

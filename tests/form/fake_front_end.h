@@ -129,7 +129,7 @@ public:
     {
         platform.refuse_timers = refuse_timers;
         form.TabbedNotebook1 = &notebook;
-        for (int page = 0; page < int(Pages().size()); ++page)
+        for (int page = 0; page < int(Form1Design().pages.size()); ++page)
             BuildPage(form, *this, page);
         form.Create();
     }
@@ -185,7 +185,7 @@ public:
     FakeTicks ticks;
     FakePlatform platform;
     FakeNotebook notebook;
-    TForm1 form{ticks, platform};
+    TForm1 form{Form1Design(), ticks, platform};
     std::map<const Control*, int> page_of;
 
 private:

@@ -9,15 +9,54 @@
 
 namespace {
 
-TEST(Placement, TheFrameIsCentredOnTheWholeDesktopWhereverItsCornerIsAndKeepsOnIt)
+FramePosition Centred(std::initializer_list<ScreenArea> monitors, int width = 500, int height = 300)
 {
-    EXPECT_EQ(CentredFrame({0, 0, 1024, 768}, 500, 301), (FramePosition{262, 233}));
-    // A monitor left of the primary one, and one above it: the desktop's
-    // corner is negative, and the frame's centre is the desktop's.
-    EXPECT_EQ(CentredFrame({-1920, 0, 3840, 1080}, 500, 300), (FramePosition{-250, 390}));
-    EXPECT_EQ(CentredFrame({0, -1080, 1920, 2160}, 500, 300), (FramePosition{710, -150}));
-    // Larger than the desktop, the frame keeps its corner on it.
-    EXPECT_EQ(CentredFrame({-800, -600, 800, 600}, 1000, 700), (FramePosition{-800, -600}));
+    return CentredFrame(std::span(monitors.begin(), monitors.size()), width, height);
+}
+
+TEST(Placement, TheFrameIsCentredOnTheDesktopFrom00WhereItLiesWhollyOnAMonitor)
+{
+    EXPECT_EQ(Centred({{0, 0, 1024, 768}}, 500, 301), (FramePosition{262, 233}));
+    // A monitor left of the primary one, or above it, leaves the frame
+    // centred on the primary one.
+    EXPECT_EQ(Centred({{0, 0, 1920, 1080}, {-1920, 0, 1920, 1080}}), (FramePosition{710, 390}));
+    EXPECT_EQ(Centred({{0, 0, 1920, 1080}, {0, -1080, 1920, 1080}}), (FramePosition{710, 390}));
+    // A large monitor beside a small primary one holds the whole frame.
+    EXPECT_EQ(Centred({{0, 0, 800, 600}, {800, 0, 2560, 1440}}), (FramePosition{1430, 570}));
+}
+
+TEST(Placement, AFrameThatWouldStraddleASeamOrFallOffEveryMonitorIsCentredOnOne)
+{
+    // Two equal monitors side by side, or one above the other: the seam
+    // runs through the middle, which both hold; the first listed wins.
+    EXPECT_EQ(Centred({{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}}), (FramePosition{710, 390}));
+    EXPECT_EQ(Centred({{0, 0, 1920, 1080}, {0, 1080, 1920, 1080}}), (FramePosition{710, 390}));
+    // Three unequal ones, tops aligned: the desktop's middle is on the second.
+    EXPECT_EQ(Centred({{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}, {3200, 0, 1024, 768}}), (FramePosition{2310, 362}));
+    // A portrait monitor below and right of the primary one: the middle is
+    // on neither and as near to both; the primary one, listed first, wins.
+    EXPECT_EQ(Centred({{0, 0, 1920, 1080}, {1920, 1080, 1080, 1920}}), (FramePosition{710, 390}));
+    EXPECT_EQ(Centred({{1920, 1080, 1080, 1920}, {0, 0, 1920, 1080}}), (FramePosition{2210, 1890}));
+    // Larger than its monitor, the frame keeps its corner on it, even where
+    // the only monitor lies at negative coordinates.
+    EXPECT_EQ(Centred({{0, 0, 800, 600}}, 1000, 700), (FramePosition{0, 0}));
+    EXPECT_EQ(Centred({{-800, -600, 800, 600}}, 1000, 700), (FramePosition{-800, -600}));
+}
+
+// Edit boxes and buttons stack in tab order among themselves, which shows
+// only where two overlap: none may.
+TEST(Form, NoTwoEditBoxesOrButtonsOfAPageOverlap)
+{
+    for (const PageLayout& page : Form1Design().pages) {
+        const std::vector<const ControlRow*> above = StackingOf(page.rows).above;
+        for (std::size_t i = 0; i < above.size(); ++i)
+            for (std::size_t j = i + 1; j < above.size(); ++j) {
+                const Box &a = above[i]->box, &b = above[j]->box;
+                const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                                   a.top + a.height <= b.top || b.top + b.height <= a.top;
+                EXPECT_TRUE(apart) << above[i]->name << " and " << above[j]->name;
+            }
+    }
 }
 
 TEST(Form, EveryRowBuildsItsOwnMemberAndEveryEditAndButtonTakesTheFocus)
@@ -25,9 +64,9 @@ TEST(Form, EveryRowBuildsItsOwnMemberAndEveryEditAndButtonTakesTheFocus)
     FakeFrontEnd window;
     std::set<std::string> names;
     std::set<const Control*> members;
-    for (std::size_t page = 0; page < Pages().size(); ++page) {
+    for (std::size_t page = 0; page < Form1Design().pages.size(); ++page) {
         std::set<int> places;
-        for (const ControlRow& row : Pages()[page].rows) {
+        for (const ControlRow& row : Form1Design().pages[page].rows) {
             EXPECT_TRUE(names.insert(row.name).second) << row.name << " has two rows";
             const Control* built = std::visit([&](auto m) -> const Control* { return window.form.*m; }, row.member);
             ASSERT_NE(built, nullptr) << row.name;

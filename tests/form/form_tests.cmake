@@ -10,7 +10,7 @@ add_executable(form_tests
   ${CMAKE_CURRENT_LIST_DIR}/../pages/friends_handlers_test.cpp
 )
 target_include_directories(form_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(form_tests PRIVATE horumina_form GTest::gtest_main)
+target_link_libraries(form_tests PRIVATE horumina_pages GTest::gtest_main)
 # GCC 12 at -O3 warns of an overlapping copy inside std::string's own
 # appends where there is none (GCC bug 105329).
 if(CMAKE_CXX_COMPILER_ID STREQUAL GNU AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <set>
 
 #include "pages/pages.h"
@@ -21,7 +22,7 @@ Qt::CursorShape CursorOf(const ControlRow& row, bool edit_box)
 {
     switch (row.cursor) {
     case Cursor::HandPoint: return Qt::PointingHandCursor;
-    case Cursor::MultiDrag: return Qt::DragCopyCursor;
+    case Cursor::MultiDrag: return Qt::BitmapCursor;  // the game's own art
     case Cursor::Standard: break;
     }
     return edit_box && !Has(row.flags, Flag::ReadOnly) ? Qt::IBeamCursor : Qt::ArrowCursor;
@@ -34,10 +35,11 @@ TEST_F(BuiltRows, EveryWidgetIsWhatItsRowSays)
     const std::set<std::string> written{"Edit1", "Label27", "Label28"};
     std::set<std::string> names;
     std::set<Control*> controls;
-    for (int page = 0; page < int(Pages().size()); ++page) {
+    for (int page = 0; page < int(Form1Design().pages.size()); ++page) {
         QWidget* surface = window->TabbedNotebook1->Page(page);
-        std::vector<QWidget*> on_page, above;
-        for (const ControlRow& row : Pages()[std::size_t(page)].rows) {
+        std::vector<QWidget*> on_page;
+        std::vector<std::pair<int, QWidget*>> above;
+        for (const ControlRow& row : Form1Design().pages[std::size_t(page)].rows) {
             SCOPED_TRACE(row.name);
             EXPECT_TRUE(names.insert(row.name).second) << "a second row of that name";
             Control* control = std::visit([this](auto member) -> Control* { return form.*member; }, row.member);
@@ -47,7 +49,10 @@ TEST_F(BuiltRows, EveryWidgetIsWhatItsRowSays)
             ASSERT_NE(w, nullptr);
             EXPECT_EQ(w->objectName(), QString::fromLatin1(row.name));
             EXPECT_EQ(w->parentWidget(), surface);
-            (DrawnOnPage(row) ? on_page : above).push_back(w);
+            if (DrawnOnPage(row))
+                on_page.push_back(w);
+            else
+                above.emplace_back(row.tab_order, w);
 
             const Box& box = row.box;
             const QRect designed(box.left, box.top, box.width, box.height);
@@ -94,9 +99,12 @@ TEST_F(BuiltRows, EveryWidgetIsWhatItsRowSays)
                 EXPECT_EQ(w->accessibleName(), QString::fromUtf8(row.description));
             }
         }
-        // Bottom to top: what lies on the page in the rows' order, then the rest.
+        // Bottom to top: what lies on the page in the rows' order, then the
+        // rest in tab order, the order a screen reader walks the children in.
+        std::stable_sort(above.begin(), above.end(), [](auto& a, auto& b) { return a.first < b.first; });
         std::vector<QWidget*> stacked = on_page;
-        stacked.insert(stacked.end(), above.begin(), above.end());
+        for (auto& [tab_order, w] : above)
+            stacked.push_back(w);
         std::vector<QWidget*> children;
         for (QObject* child : surface->children())
             children.push_back(qobject_cast<QWidget*>(child));

@@ -8,6 +8,7 @@
 #include "fakes.h"
 #include "core/hidden_domain.h"
 #include "form/tform1.h"
+#include "pages/pages.h"
 #include "win32/child_window.h"
 #include "win32/layout_scale.h"
 #include "win32/main_window.h"
@@ -29,7 +30,7 @@ protected:
     LayoutScale scale = LayoutScale::OfScreen();
     Win32Platform platform{scale};
     FakeTicks ticks;
-    TForm1 form{ticks, platform};
+    TForm1 form{Form1Design(), ticks, platform};
     MainWindow window{form, platform, scale};
 };
 

@@ -253,10 +253,11 @@ int main(int argc, char* argv[])
     check.Expect(Number(*main, "exstyle") & WS_EX_DLGMODALFRAME, "main window has a dialog frame");
     check.ExpectText(main->at("alpha"), "255", "main window layered and opaque at start");
     if (!moved) {
-        const FramePosition centred = CentredFrame({0, 0, std::atoi(argv[1]), std::atoi(argv[2])},
-                                                   int(Number(*main, "w")), int(Number(*main, "h")));
-        check.ExpectEqual(Number(*main, "x"), centred.left, "main window left");
-        check.ExpectEqual(Number(*main, "y"), centred.top, "main window top");
+        // One screen: the frame's middle is the screen's.
+        check.ExpectEqual(Number(*main, "x"), std::max(0LL, (std::atoll(argv[1]) - Number(*main, "w")) / 2),
+                          "main window left");
+        check.ExpectEqual(Number(*main, "y"), std::max(0LL, (std::atoll(argv[2]) - Number(*main, "h")) / 2),
+                          "main window top");
     }
     check.ExpectText(application->at("text"), "Horumina", "application window title");
     check.Expect(Number(*application, "w") == 0 && Number(*application, "h") == 0 && application->at("visible") == "1",
@@ -268,7 +269,7 @@ int main(int argc, char* argv[])
     check.Expect(!(Number(*tabs, "style") & WS_TABSTOP), "notebook not a tab stop");
     check.ExpectText(listing.tab.count("selected") ? listing.tab.at("selected") : "", "0", "first page in front");
 
-    const std::span<const PageLayout> pages = Pages();
+    const std::span<const PageLayout> pages = Form1Design().pages;
     check.ExpectEqual(static_cast<long long>(listing.tab_captions.size()), static_cast<long long>(pages.size()), "tab count");
     std::string first_focus;
     for (std::size_t p = 0; p < pages.size(); ++p) {

@@ -1,4 +1,4 @@
-#include "core/start_options.h"
+#include "qt/start_options.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/start_options.h"
+#include "qt/start_options.h"
 
 namespace {
 
