@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
     Print("font database and the layout's face", from);
     SteadyTickSource ticks;
     from = Clock::now();
-    MainWindow window(ticks, MainWindow::Showing::FirstPageFirst);
+    MainWindow window(ticks);
     Print("window with its first page, shown", from);
     FirstPaint first_paint(window);
     window.installEventFilter(&first_paint);

@@ -204,7 +204,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "window_bench: the game reported: %s\n", text.toUtf8().constData());
         std::exit(1);
     };
-    window.show();
     Player player{window, window.Form1, ticks, repeats, trials};
     std::thread playing([&player] { player.Play(); });
     const int status = application.exec();

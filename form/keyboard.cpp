@@ -63,8 +63,10 @@ KeyAction KeyRule(const KeyPress& key, std::span<const Focusable> page, const Co
     case Key::Letter: {
         if (key.ctrl || (in_edit && !key.alt))
             return {KeyAction::Kind::PassOn};
+        // A key that carries no letter matches no accelerator, not every
+        // control that has none.
         for (const Focusable& control : page)
-            if (control.accelerator == key.letter && control.control->Visible())
+            if (key.letter != 0 && control.accelerator == key.letter && control.control->Visible())
                 return {KeyAction::Kind::Click, control.control};
         return {key.alt ? KeyAction::Kind::Swallow : KeyAction::Kind::PassOn};
     }

@@ -31,7 +31,7 @@ void TForm1::OrderNextPage()
 void TForm1::CreateFirstPage()
 {
     OrderNextPage();
-    Dispatch(design_.on_first_page);
+    Run(design_.on_first_page);
 }
 
 void TForm1::Create()
@@ -42,12 +42,21 @@ void TForm1::Create()
         this->*row.member =
             std::make_unique<LayoutTimer>(platform_.MakeTimer([this, tick = row.on_timer] { Dispatch(tick); }));
     clock_locale_ = platform_.ReadClockLocale();
+    whole_ = true;
     // Even a timer the design starts can be refused; that too is the game's error.
-    Dispatch(&TForm1::StartTimers);
-    Dispatch(design_.on_create);
+    Run(&TForm1::StartTimers);
+    Run(design_.on_create);
 }
 
 void TForm1::Dispatch(Handler handler)
+{
+    // A handler may use any control and timer: until the form is whole,
+    // nothing reaches one.
+    if (whole_)
+        Run(handler);
+}
+
+void TForm1::Run(Handler handler)
 {
     try {
         (this->*handler)();

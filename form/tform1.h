@@ -41,7 +41,8 @@ public:
     void CreateFirstPage();
 
     // Runs one handler; an error that leaves it is reported in the error box
-    // and the game goes on.
+    // and the game goes on. Before Create has made the form whole, nothing
+    // runs.
     void Dispatch(Handler handler);
 
     // The application's title, the caption of every error box.
@@ -114,6 +115,7 @@ public:
     const std::vector<Focusable>& TabOrder(int page) const { return tab_orders_.at(std::size_t(page)); }
 
 private:
+    void Run(Handler handler);
     void ReportCurrentError();
     void StartTimers();
     void OrderNextPage();
@@ -123,4 +125,5 @@ private:
     Platform& platform_;
     ClockLocale clock_locale_;
     std::vector<std::vector<Focusable>> tab_orders_;
+    bool whole_ = false;
 };

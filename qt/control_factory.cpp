@@ -91,7 +91,7 @@ Kind* QtControlFactory::MakeButtonOf(int page, const ControlRow& row)
     ShowCaption(*button, QString::fromUtf8(row.text));
     button->setFocusPolicy(FocusPolicyOf(row));
     if (Handler click = row.click)
-        QObject::connect(button, &QPushButton::clicked, button, [&form = form_, click] { form.Dispatch(click); });
+        QObject::connect(button, &QPushButton::clicked, button, [press = press_, click] { press(click); });
     return Place(button, row);
 }
 

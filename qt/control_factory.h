@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <unordered_map>
 
 #include "form/build.h"
@@ -8,11 +9,14 @@ class QWidget;
 class QtNotebook;
 
 // Makes the page tables' controls as Qt widgets on the notebook's pages,
-// each with every property its row gives, its clicks going through the
-// form's Dispatch.
+// each with every property its row gives, a button's clicks handed to
+// `press` with the row's handler.
 class QtControlFactory final : public ControlFactory {
 public:
-    QtControlFactory(TForm1& form, QtNotebook& notebook) : form_(form), notebook_(notebook) {}
+    QtControlFactory(TForm1& form, QtNotebook& notebook, std::function<void(Handler)> press)
+        : form_(form), notebook_(notebook), press_(std::move(press))
+    {
+    }
 
     Label* MakeLabel(int page, const ControlRow& row) override;
     EditBox* MakeEditBox(int page, const ControlRow& row) override;
@@ -32,5 +36,6 @@ private:
 
     TForm1& form_;
     QtNotebook& notebook_;
+    std::function<void(Handler)> press_;
     std::unordered_map<const ControlRow*, QWidget*> made_;
 };

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <set>
+#include <string_view>
 
 #include "qt/controls.h"
 #include "qt/main_window.h"
@@ -12,6 +13,29 @@
 // the widgets.
 
 namespace {
+
+// The Latin letter a key carries by its place, from its xkb keycode (the
+// evdev code and 8), as X11 and Wayland deliver it: for a layout that gives
+// the key no Latin letter of its own (Greek, Hebrew ...), the letter it has
+// in the Latin layout, as Windows finds an accelerator by the key's virtual
+// code.
+char32_t LatinLetterAt(quint32 keycode)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    static constexpr struct {
+        quint32 first;
+        const char* letters;
+    } rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const auto& row : rows) {
+        const std::string_view letters(row.letters);
+        if (keycode >= row.first && keycode < row.first + letters.size())
+            return char32_t(letters[keycode - row.first]);
+    }
+#else
+    (void)keycode;
+#endif
+    return 0;
+}
 
 KeyPress ToKeyPress(const QKeyEvent& event)
 {
@@ -35,6 +59,9 @@ KeyPress ToKeyPress(const QKeyEvent& event)
         if (key >= Qt::Key_A && key <= Qt::Key_Z) {
             press.key = Key::Letter;
             press.letter = char32_t(U'A' + (key - Qt::Key_A));
+        } else if (const char32_t letter = LatinLetterAt(event.nativeScanCode())) {
+            press.key = Key::Letter;
+            press.letter = letter;
         }
         break;
     }

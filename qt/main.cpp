@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
                    "install IPA P Gothic (Debian package fonts-ipafont-gothic)\n",
                    stderr);
     SteadyTickSource ticks;
-    MainWindow window(ticks, MainWindow::Showing::FirstPageFirst);
+    MainWindow window(ticks);
 #ifdef HORUMINA_X11_AND_WAYLAND
     TypeTitleAsUtf8(window);
 #endif

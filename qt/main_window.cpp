@@ -23,7 +23,7 @@
 #include "qt/title_bar.h"
 #include "qt/wayland_native.h"
 
-MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(Form1Design(), ticks, *this)
+MainWindow::MainWindow(const TickSource& ticks) : Form1(Form1Design(), ticks, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("- ホ ル ミ ナ - Ver 1.00"));
@@ -61,22 +61,25 @@ MainWindow::MainWindow(const TickSource& ticks, Showing showing) : Form1(Form1De
     const std::span<const PageLayout> pages = Form1.Design().pages;
     for (const PageLayout& page : pages)
         TabbedNotebook1->AddPage(QString::fromUtf8(page.caption));
-    factory_ = std::make_unique<QtControlFactory>(Form1, *TabbedNotebook1);
+    factory_ = std::make_unique<QtControlFactory>(Form1, *TabbedNotebook1, [this](Handler click) { Press(click); });
     qApp->installEventFilter(this);
-    if (showing == Showing::Later) {
-        BuildTheRest();
-    } else {
-        BuildPages(1);
-        Form1.CreateFirstPage();
-    }
+    BuildPages(1);
+    Form1.CreateFirstPage();
     if (Control* first = Form1.FirstFocus())
         WidgetOf(first)->setFocus(Qt::TabFocusReason);
-    if (showing == Showing::FirstPageFirst) {
-        show();
-        // Where no picture is drawn soon (a window started hidden), the
-        // pages are built all the same.
-        QTimer::singleShot(std::chrono::milliseconds(100), this, &MainWindow::BuildTheRest);
-    }
+    show();
+    // Where no picture is drawn soon (a window started hidden), the pages
+    // are built all the same.
+    QTimer::singleShot(std::chrono::milliseconds(100), this, &MainWindow::BuildTheRest);
+}
+
+void MainWindow::Press(Handler click)
+{
+    // A press may come before the pages behind the first are built, and not
+    // only from input: a screen reader's "press" action clicks the button
+    // itself. The form is made whole first.
+    BuildTheRest();
+    Form1.Dispatch(click);
 }
 
 void MainWindow::BuildPages(std::size_t count)
@@ -136,7 +139,7 @@ MainWindow::~MainWindow() = default;
 
 std::unique_ptr<TimerDriver> MainWindow::MakeTimer(std::function<void()> tick)
 {
-    return std::make_unique<QtTimer>(this, std::move(tick));
+    return std::make_unique<QtTimer>(std::move(tick));
 }
 
 void MainWindow::ShowError(const std::string& title, const std::string& text)

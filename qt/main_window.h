@@ -27,13 +27,11 @@ class TitleBar;
 class MainWindow final : public QWidget, public Platform {
     Q_OBJECT
 public:
-    // Later: every control exists when the constructor returns, and the
-    // window is shown by whoever made it. FirstPageFirst: the window shows
-    // itself once the tabs and the first page are made, the page the player
-    // sees, and makes the other pages right after its first picture is
-    // drawn, or before any input that comes sooner is handled.
-    enum class Showing { Later, FirstPageFirst };
-    explicit MainWindow(const TickSource& ticks, Showing showing = Showing::Later);
+    // The window shows itself once the tabs and the first page are made,
+    // the page the player sees, and makes the other pages right after its
+    // first picture is drawn, or before any input or press that comes
+    // sooner is handled.
+    explicit MainWindow(const TickSource& ticks);
     ~MainWindow() override;
 
     TForm1 Form1;
@@ -67,6 +65,7 @@ private:
     // Builds the pages up to `count`, and completes the form once all are.
     void BuildPages(std::size_t count);
     void BuildTheRest();
+    void Press(Handler click);
     void SetIcon();
     void PrepareAccelerators();
     bool HandleKey(const QKeyEvent& key);

@@ -1,6 +1,6 @@
 #include "qt/timer.h"
 
-QtTimer::QtTimer(QObject* parent, std::function<void()> tick) : QTimer(parent)
+QtTimer::QtTimer(std::function<void()> tick)
 {
     setTimerType(Qt::PreciseTimer);
     connect(this, &QTimer::timeout, this, std::move(tick));

@@ -11,10 +11,17 @@ hall_tab=(236 17)
 close_button=(353 211)
 
 start_game "$game"
-xdotool windowactivate --sync "$win" 2>/dev/null
+activate
+capture
+prompt=$pixels
 xdotool key --clearmodifiers alt+c
 wait_exit 1
 check "Alt+C does nothing on the first page" [ -z "$exit_code" ]
+# The keys reach the window all the same: Alt+S and Alt+P, pressed the same
+# way, play the eye trial, whose verdict takes the prompt's place.
+xdotool key --clearmodifiers alt+s alt+p
+verdict_shown() { capture; [ "$pixels" != "$prompt" ]; }
+check "Alt+S and Alt+P pressed the same way reach the window" poll 3 "the eye trial's verdict" verdict_shown
 xdotool mousemove --window "$win" "${hall_tab[@]}" click 1
 
 xdotool key --clearmodifiers alt+c

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game in its players' own locales and keyboards, in a real X session:
 # the title in the C locale, the Japanese locale with and without the face,
-# a Cyrillic keyboard layout and the Arabic locale's clock.
+# Cyrillic, Greek and Hebrew keyboard layouts and the Arabic locale's clock.
 #
 #   locale_test.sh GAME SWITCH_ACCESS
 set -u
@@ -34,6 +34,22 @@ activate
 measure_key_cost
 timed_play alt+Cyrillic_yeru alt+Cyrillic_ze 5.5
 check "Alt+ы starts and Alt+з stops the eye trial under a Russian layout" poll 3 "the eye verdict in green" shows 0 128 0
+
+# Layouts with no Latin letters at all, Greek and then Hebrew alone: the keys
+# of S and P give σ and π, ד and פ, and the accelerators go by the keys'
+# places, with Alt and, with the focus on a button, without it.
+# Before each, a trial stopped at once with the Latin keys takes the last
+# success's green out of the verdict box.
+play_under() {  # play_under NAME START STOP KEYCODE-39 KEYCODE-33
+  xmodmap -e 'keycode 39 = s S' -e 'keycode 33 = p P'
+  xdotool key --clearmodifiers alt+s alt+p
+  check "$1: the verdict box cleared of green first" poll 3 "a verdict in black" shows_text_but_not 0 128 0
+  xmodmap -e "keycode 39 = $4" -e "keycode 33 = $5" || abort "cannot lay out the keys for $1"
+  timed_play "$2" "$3" 5.5
+  check "$1: $2 starts and $3 stops the eye trial" poll 3 "the eye verdict in green" shows 0 128 0
+}
+play_under "a Greek layout alone" alt+Greek_sigma alt+Greek_pi "Greek_sigma Greek_SIGMA" "Greek_pi Greek_PI"
+play_under "a Hebrew layout alone, the focus on a button" hebrew_daleth hebrew_pe hebrew_daleth hebrew_pe
 xmodmap -e 'keycode 39 = s S' -e 'keycode 33 = p P'
 stop_game
 
@@ -61,13 +77,13 @@ stop_game
 rm -rf "$fonts"
 
 # The date and the clock rows as a screen reader reads them, each in the
-# locale's digits: one kind of digits in both.
+# locale's own digits, the Arabic-Indic ones, and in no other kind.
 LANG=ar_EG.UTF-8 LC_ALL=ar_EG.UTF-8 start_game "$game"
-rows="$("$switch_access" read '日付 : ')$("$switch_access" read '現在の時刻 : ')"
-kinds=0
-for digits in '[0-9]' '[\x{660}-\x{669}]' '[\x{6F0}-\x{6F9}]'; do
-  LC_ALL=C.UTF-8 grep -qP "$digits" <<<"$rows" && kinds=$((kinds + 1))
+for row in '日付 : ' '現在の時刻 : '; do
+  read=$("$switch_access" read "$row")
+  arabic_indic() { LC_ALL=C.UTF-8 grep -qP '[\x{660}-\x{669}]' <<<"$read"; }
+  other_digits() { LC_ALL=C.UTF-8 grep -qP '[0-9\x{6F0}-\x{6F9}]' <<<"$read"; }
+  check "the Arabic locale's '$row' row in Arabic-Indic digits alone (read: $read)" eval 'arabic_indic && ! other_digits'
 done
-check "the Arabic locale's date and clock in one kind of digits (read: $rows)" [ "$kinds" = 1 ]
 stop_game
 finish

@@ -103,7 +103,12 @@ public:
     }
     void ShowError(const std::string& title, const std::string& text) override { errors.push_back(title + "|" + text); }
     void CloseWindow() override { ++closes; }
-    void SetOpacity(int o) override { opacity = o; }
+    void SetOpacity(int o) override
+    {
+        if (opacity_fails)
+            opacity_fails();
+        opacity = o;
+    }
     std::string Today() override { return today; }
     TimeOfDay LocalTime() override { return time; }
     ClockLocale ReadClockLocale() override { return clock; }
@@ -111,6 +116,7 @@ public:
     int PixelsPerInch() override { return ppi; }
 
     bool refuse_timers = false;
+    std::function<void()> opacity_fails;  // throws what the platform would
     std::vector<FakeTimerDriver*> timers;  // Timer1, Timer2, Timer3
     std::vector<std::string> errors;       // "title|text"
     int closes = 0;
@@ -122,16 +128,18 @@ public:
     int ppi = 96;
 };
 
-// The whole window built on the fakes, created as the game creates it.
+// The whole window built on the fakes, created as the game creates it
+// (or, asked to, built and not yet created).
 class FakeFrontEnd final : public ControlFactory {
 public:
-    explicit FakeFrontEnd(bool refuse_timers = false)
+    explicit FakeFrontEnd(bool refuse_timers = false, bool create = true)
     {
         platform.refuse_timers = refuse_timers;
         form.TabbedNotebook1 = &notebook;
         for (int page = 0; page < int(Form1Design().pages.size()); ++page)
             BuildPage(form, *this, page);
-        form.Create();
+        if (create)
+            form.Create();
     }
 
     // A click as the player makes it: only a shown button on the page in front reacts.

@@ -56,6 +56,8 @@ TEST_F(Keys, AnAcceleratorClicksOnlyAShownButtonOfThePageInFront)
     EXPECT_EQ(On(Letter(U'P', true), form.Edit1), (KeyAction{Kind::Click, form.Button2})) << "Alt from an edit box";
     EXPECT_EQ(On(Letter(U'C', true), form.Button1), (KeyAction{Kind::Swallow})) << "the close button is on the hall";
     EXPECT_EQ(On(Letter(U'S', false, true), form.Button1), (KeyAction{Kind::PassOn})) << "Ctrl+S";
+    EXPECT_EQ(On(Letter(0, true), form.Button1), (KeyAction{Kind::Swallow})) << "a letter key that carries no letter";
+    EXPECT_EQ(On(Letter(0), form.Button1), (KeyAction{Kind::PassOn}));
     window.notebook.index = 2;
     EXPECT_EQ(On(Letter(U'C'), form.Bt5), (KeyAction{Kind::Click, form.BitBtn1}));
     EXPECT_EQ(On(Letter(U'S', true), form.Bt5), (KeyAction{Kind::Swallow}));

@@ -72,14 +72,17 @@ TEST_F(HallAndDomain, TheHiddenTrialRunsLiveInRedAndAVictoryWritesInLargerTypeTh
     EXPECT_EQ(form.State.Points, 500 + 9100 - 250);
 }
 
-TEST_F(HallAndDomain, TheVictorysTypeFollowsTheScreensPixelsPerInch)
+// Both front ends give the layout's 96 pixels per inch, whatever the screen's
+// scale, which they apply themselves: 13 points are 17 pixels, a box of 25.
+TEST_F(HallAndDomain, TheVictorysTypeIsThirteenPointsAtTheLayoutsPixelsPerInch)
 {
-    window.platform.ppi = 144;
+    window.platform.ppi = 96;
     OpenTheDomain();
     window.Click(form.Button6);
     window.Elapse(7770);
     window.Click(form.Button7);
-    EXPECT_EQ(window.Of(form.Edit11)->font_pixels, 26);
+    EXPECT_EQ(window.Of(form.Edit11)->font_pixels, 17);
+    EXPECT_EQ(EditBoxHeight(window.Of(form.Edit11)->font_pixels), 25);
 }
 
 TEST_F(HallAndDomain, TheBonusPaysOnceAndHides)

@@ -14,16 +14,17 @@
 // Failures show Qt's texts as the characters they are.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-// The real window, shown and active, on a fake clock, with errors collected
-// instead of shown in a modal box.
+// The real window as the game starts it, shown and active, on a fake clock,
+// with errors collected instead of shown in a modal box: it shows itself with
+// its first page and builds the others once that is drawn.
 class FormTest : public ::testing::Test {
 protected:
     FormTest() : window(std::make_unique<MainWindow>(ticks)), form(window->Form1)
     {
         window->ReportError = [this](const QString& text) { errors << text; };
-        window->show();
         QApplication::setActiveWindow(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return form.Timer1 != nullptr; }, 5000)) << "the form was never whole";
     }
 
     // A key as the player presses it: it goes to whatever has the focus.

@@ -14,6 +14,35 @@ TEST_F(Keyboard, StartsOnButton1SoAPlainSStartsTheEyeTrial)
     EXPECT_EQ(form.Timer2->Interval(), 0);
 }
 
+// A layout with no Latin letters (Greek here) gives the keys of S and P as
+// σ and π: the accelerators go by the keys' places, and Alt with one never
+// types into an edit box.
+TEST_F(Keyboard, UnderALayoutWithNoLatinLettersTheAcceleratorsGoByTheKeysPlaces)
+{
+    const auto key = [](QWidget* target, char16_t letter, quint32 keycode, Qt::KeyboardModifiers mods) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, Qt::Key(QChar(letter).toUpper().unicode()), mods, keycode, 0, 0, QString(QChar(letter)));
+            QApplication::sendEvent(target, &event);
+        }
+    };
+    constexpr quint32 KeyOfS = 39, KeyOfP = 33;
+    key(QApplication::focusWidget(), u'σ', KeyOfS, Qt::NoModifier);
+    EXPECT_EQ(form.Timer2->Interval(), 10) << "σ on a button starts the eye trial";
+    key(QApplication::focusWidget(), u'π', KeyOfP, Qt::NoModifier);
+    EXPECT_EQ(form.Timer2->Interval(), 0);
+
+    ShowPage(4);
+    W(form.Edit12)->setFocus();
+    E(form.Edit12)->setText(U("3"));
+    key(W(form.Edit12), u'σ', KeyOfS, Qt::AltModifier);
+    EXPECT_EQ(form.Timer2->Interval(), 10) << "Alt+σ starts the Friends Game";
+    key(W(form.Edit12), u'π', KeyOfP, Qt::AltModifier);
+    EXPECT_EQ(form.Timer2->Interval(), 0);
+    EXPECT_EQ(E(form.Edit12)->text(), U("3")) << "nothing typed into the target";
+    key(W(form.Edit12), u'σ', KeyOfS, Qt::NoModifier);
+    EXPECT_EQ(E(form.Edit12)->text(), U("3σ")) << "a plain letter is the box's";
+}
+
 TEST_F(Keyboard, TabWalksTheTabStopsOfThePageInFrontWithWrap)
 {
     const char* forward[] = {"Button2", "Button11", "Button1", "Button2"};

@@ -20,6 +20,15 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback)
 
 class Monkey : public FormTest {
 protected:
+    Monkey()
+    {
+        // The buttons whose click ends a trial of each refresh timer, by
+        // mouse or by key alike.
+        for (Button* stop : {form.Button2, form.Button4, form.Button10})
+            QObject::connect(B(stop), &QPushButton::clicked, [this] { stop_clicked_[0] = true; });
+        QObject::connect(B(form.Button7), &QPushButton::clicked, [this] { stop_clicked_[1] = true; });
+    }
+
     template <class T>
     T* Pick(const QList<T*>& list)
     {
@@ -174,11 +183,15 @@ protected:
         ASSERT_TRUE(opacity >= 1 && opacity <= 255) << "event " << event << ": opacity " << opacity;
         for (const LayoutTimer* t : {form.Timer2.get(), form.Timer3.get()})
             ASSERT_TRUE(t->Interval() == 0 || t->Interval() == 10) << "event " << event;
-        // A refresh timer stops only when its trial's stop has been judged.
+        // A refresh timer stops only when a stop of its trials is clicked.
         const int refreshing[] = {form.Timer2->Interval(), form.Timer3->Interval()};
         for (int i = 0; i < 2; ++i)
-            judged_stops += refreshing[i] == 0 && was_refreshing_[i] > 0;
+            if (refreshing[i] == 0 && was_refreshing_[i] > 0) {
+                ASSERT_TRUE(stop_clicked_[i]) << "event " << event << ": a refresh timer stopped with no stop clicked";
+                ++judged_stops;
+            }
         std::copy(std::begin(refreshing), std::end(refreshing), std::begin(was_refreshing_));
+        stop_clicked_[0] = stop_clicked_[1] = false;
         domain_open |= !W(form.Edit10)->isHidden();
         ASSERT_EQ(form.Timer1->Interval(), 1000);
         static const QRegularExpression conversion(QStringLiteral("^'.*' は整数ではありません\\.$"),
@@ -204,6 +217,7 @@ protected:
 
 private:
     int was_refreshing_[2] = {0, 0};
+    bool stop_clicked_[2] = {false, false};
 };
 
 TEST_F(Monkey, RandomPlayNeverBreaksTheGame)
