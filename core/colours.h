@@ -21,3 +21,14 @@ inline constexpr ColourValue clSkyBlue = 0xF0CAA6;
 inline constexpr ColourValue clNone = 0x1FFFFFFF;
 
 inline constexpr bool IsSystemColour(ColourValue c) { return (c >> 24) == 0x80; }
+
+// The colour a text is shown in. Under a high-contrast scheme the colours the
+// tables fix give way to the system's: such a text is shown in the window
+// text colour, which the scheme makes readable on the face and window
+// colours every box stands on (the tables fix no background of their own).
+// The system colours and the box's default stay as they are, and without
+// high contrast every colour is shown as the tables give it.
+inline constexpr ColourValue ShownColour(ColourValue designed, bool high_contrast)
+{
+    return high_contrast && designed != clNone && !IsSystemColour(designed) ? clWindowText : designed;
+}

@@ -28,6 +28,22 @@ using FormMember = std::variant<Label* TForm1::*, EditBox* TForm1::*, Button* TF
 
 inline constexpr int WindowFontPixels = 12;
 
+// The faces the layout may be drawn in, nearest first: the layout's own
+// face by its Japanese and English names, and MS UI Gothic, of the same
+// design; IPA P Gothic, whose widths come near MS P Gothic's; Windows' own
+// later Japanese faces, Meiryo (from Vista) and Yu Gothic (from 8.1), each
+// with its narrower UI cut first; then free faces a system may have been
+// given. A front end takes the first one installed whose pitch is not fixed:
+// in a fixed-pitch face every kana takes a full square, and the layout's
+// texts run past their boxes. With none installed, it asks for the first by
+// name and leaves the rest to the system's substitutes.
+inline constexpr const char* LayoutFaces[] = {
+    "ＭＳ Ｐゴシック", "MS PGothic", "MS UI Gothic",
+    "IPAPGothic", "IPA Pゴシック",
+    "Meiryo UI", "メイリオ", "Meiryo", "Yu Gothic UI", "游ゴシック", "Yu Gothic",
+    "VL PGothic", "Noto Sans CJK JP", "Source Han Sans JP",
+};
+
 struct FontStyle {
     int pixels = WindowFontPixels;  // character height
     ColourValue colour = clWindowText;

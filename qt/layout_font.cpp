@@ -5,24 +5,31 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "form/layout.h"
+
 namespace {
-const QStringList& LayoutFaces()
+const QStringList& Faces()
 {
-    static const QStringList faces{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+    static const QStringList faces = [] {
+        QStringList names;
+        for (const char* face : LayoutFaces)
+            names << QString::fromUtf8(face);
+        return names;
+    }();
     return faces;
 }
 
-// The first of the layout's faces that is installed, alone: asked for a
-// face it does not have, Qt looks through the fallbacks of every script
-// before it tries the next. With none installed, the whole list, so Qt's
-// own substitutes still apply.
+// The first of the layout's faces that is installed and proportional,
+// alone: asked for a face it does not have, Qt looks through the fallbacks
+// of every script before it tries the next. With none, the whole list, so
+// Qt's own substitutes still apply.
 const QStringList& FacesToAsk()
 {
     static const QStringList faces = [] {
-        for (const QString& face : LayoutFaces())
-            if (QFontDatabase::hasFamily(face))
+        for (const QString& face : Faces())
+            if (QFontDatabase::hasFamily(face) && !QFontDatabase::isFixedPitch(face))
                 return QStringList{face};
-        return LayoutFaces();
+        return Faces();
     }();
     return faces;
 }
@@ -43,5 +50,5 @@ bool LayoutFaceInstalled()
     // a face its name in the locale's language first, so under a Japanese
     // locale IPA P Gothic resolves as "IPA Pゴシック", and the database
     // knows it by every one of its names.
-    return std::ranges::any_of(LayoutFaces(), [](const QString& face) { return QFontDatabase::hasFamily(face); });
+    return std::ranges::any_of(Faces(), [](const QString& face) { return QFontDatabase::hasFamily(face); });
 }

@@ -28,7 +28,8 @@ public:
     virtual HCURSOR CursorShape() const { return nullptr; }
     // Places the control and gives it its font again, after the layout's
     // scale has changed. A control whose window is not made yet needs none:
-    // it keeps no font or size of its own, and asks the scale and the font
+    // it keeps no font or size of its own (a label's measure of its text is
+    // kept with the scale it was taken at), and asks the scale and the font
     // cache for them when its window is made.
     virtual void Rescale() = 0;
 

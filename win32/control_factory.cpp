@@ -75,7 +75,7 @@ public:
     void SetText(std::string_view text) override
     {
         text_ = Wide(text);
-        measured_.reset();
+        measured_at_ = 0;
         if (Made()) {
             SetWindowTextW(Handle(), text_.c_str());
             if (fits_text_) {
@@ -110,7 +110,6 @@ public:
     void Rescale() override
     {
         SendMessageW(Handle(), WM_SETFONT, WPARAM(Font()), TRUE);
-        measured_.reset();
         const Box box = ScreenBox();
         Place(Handle(), box);
         placed_left_ = box.left;
@@ -136,11 +135,13 @@ private:
     {
         Box box = scale_.ToScreen(designed_);
         if (fits_text_) {
-            if (!measured_)
+            if (measured_at_ != scale_.PixelsPerInch()) {
                 measured_ = TextSize(Font(), text_);
+                measured_at_ = scale_.PixelsPerInch();
+            }
             if (!text_.empty())
-                box.width = measured_->cx;
-            box.height = measured_->cy;
+                box.width = measured_.cx;
+            box.height = measured_.cy;
         }
         if (kept_inside_)
             box.left = ClockRowLeft(box.left, PageWindowBox(scale_).width, box.width);
@@ -156,8 +157,12 @@ private:
     Box designed_;
     std::wstring text_;
     // The text's size in the font, measured once for each text and scale:
-    // the clock's row asks for it three times at each second's tick.
-    mutable std::optional<SIZE> measured_;
+    // the clock's row asks for it three times at each second's tick. It is
+    // known by the pixels per inch it was measured at (0 until it is), as a
+    // label measured before its window is made (the date, at creation) may
+    // be made only after the scale has changed.
+    mutable SIZE measured_{};
+    mutable int measured_at_ = 0;
     bool kept_inside_ = false;
     // The left edge the window stands at, once made.
     mutable int placed_left_ = 0;
@@ -279,7 +284,9 @@ private:
 };
 
 // The close button draws itself: the door glyph left of the caption, 4
-// pixels apart, the pair centred on the button's face.
+// pixels apart, the pair centred on the button's face, and the focus
+// rectangle 4 pixels inside its edge; glyph, gap and inset all grow with the
+// layout's scale.
 class Win32BitmapButton final : public Win32PushButton<BitmapButton> {
 public:
     Win32BitmapButton(const ControlRow& row, PageOf page, TForm1& form, FontCache& fonts, const LayoutScale& scale)
@@ -299,11 +306,12 @@ public:
         RECT measured{};
         DrawTextW(dc, caption.c_str(), int(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
         const int shift = pushed ? 1 : 0;
+        const int glyph = scale_.ToScreen(DoorGlyphSide);
         const int gap = scale_.ToScreen(4);
-        const int pair = DoorGlyphSide + gap + (measured.right - measured.left);
+        const int pair = glyph + gap + (measured.right - measured.left);
         const int left = face.left + (face.right - face.left - pair) / 2 + shift;
-        DrawDoorGlyph(dc, left, face.top + (face.bottom - face.top - DoorGlyphSide) / 2 + shift, disabled);
-        RECT text{left + DoorGlyphSide + gap, face.top + shift, face.right, face.bottom + shift};
+        DrawDoorGlyph(dc, left, face.top + (face.bottom - face.top - glyph) / 2 + shift, disabled, scale_);
+        RECT text{left + glyph + gap, face.top + shift, face.right, face.bottom + shift};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
         const UINT hide_underline = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
@@ -311,7 +319,8 @@ public:
         SelectObject(dc, before);
         if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
             RECT focus = face;
-            InflateRect(&focus, -4, -4);
+            const int inset = scale_.ToScreen(4);
+            InflateRect(&focus, -inset, -inset);
             DrawFocusRect(dc, &focus);
         }
     }

@@ -8,8 +8,9 @@
 
 #include "win32/layout_scale.h"
 
-// The layout's face, "ＭＳ Ｐゴシック" in the Shift-JIS character set, at a
-// character height in screen pixels.
+// The layout's face, "ＭＳ Ｐゴシック" or the nearest proportional Japanese
+// Gothic face installed, in the Shift-JIS character set, at a character
+// height in screen pixels.
 HFONT CreateLayoutFont(int screen_pixels, bool bold);
 
 // The fonts of the window, made once each at the layout's sizes scaled to the

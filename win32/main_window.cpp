@@ -6,6 +6,7 @@
 
 #include "form/placement.h"
 #include "form/tform1.h"
+#include "win32/colours.h"
 #include "win32/key_press.h"
 #include "win32/resources.h"
 #include "win32/wide_text.h"
@@ -61,15 +62,29 @@ FramePosition Centred(int outer_width, int outer_height)
     return CentredFrame(monitors, outer_width, outer_height);
 }
 
+// A function of user32 that only later Windows have, looked up by name:
+// null where this one has none.
+template <class Function>
+Function FromUser32(const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
 // The pixels per inch a window is drawn at: under per-monitor awareness,
 // those of the monitor it stands on. 0 where Windows has no monitors of
 // their own pixels per inch (before Windows 10).
 int PixelsPerInchOf(HWND window)
 {
-    using DpiForWindow = UINT(WINAPI*)(HWND);
-    static const auto dpi_for_window = reinterpret_cast<DpiForWindow>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto dpi_for_window = FromUser32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
     return dpi_for_window ? int(dpi_for_window(window)) : 0;
+}
+
+// A size of the system's at those pixels per inch; before Windows 10, at the
+// screen's, the only ones there are.
+int SystemMetricAt(int metric, int pixels_per_inch)
+{
+    static const auto metric_for_dpi = FromUser32<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+    return metric_for_dpi ? metric_for_dpi(metric, UINT(pixels_per_inch)) : GetSystemMetrics(metric);
 }
 
 HWND HandleOf(Control* control)
@@ -103,6 +118,21 @@ MainWindow::MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale
     notebook_->SetPageIndex(0);
     form_.Create();
     focus_ = HandleOf(form_.FirstFocus());
+}
+
+// The windows go with the object: their last messages, and those of their
+// children as they go, find no object of theirs and are Windows' own.
+MainWindow::~MainWindow()
+{
+    for (HWND window : {main_, application_})
+        if (window) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            DestroyWindow(window);
+        }
+    platform_.SetWindows(nullptr, nullptr);
+    for (HICON icon : {big_icon_, small_icon_})
+        if (icon)
+            DestroyIcon(icon);
 }
 
 void MainWindow::MakeApplicationWindow()
@@ -166,18 +196,25 @@ void MainWindow::Show(int show_command)
         controls_->MakePage(page);
 }
 
-void MainWindow::SetIcons() const
+void MainWindow::SetIcons()
 {
-    const auto icon = [](int metric) {
-        return LPARAM(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(HORUMINA_ICON), IMAGE_ICON,
-                                 GetSystemMetrics(metric), GetSystemMetrics(metric), LR_SHARED));
+    // Not shared: Windows hands a shared icon back at the size it was first
+    // loaded at, whatever size is asked for later.
+    const auto icon = [this](int metric) {
+        const int side = SystemMetricAt(metric, scale_.PixelsPerInch());
+        return HICON(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(HORUMINA_ICON), IMAGE_ICON, side, side, 0));
     };
-    const LPARAM big = icon(SM_CXICON);
-    const LPARAM small = icon(SM_CXSMICON);
+    const HICON big = icon(SM_CXICON);
+    const HICON small = icon(SM_CXSMICON);
     for (HWND window : {application_, main_}) {
-        SendMessageW(window, WM_SETICON, ICON_BIG, big);
-        SendMessageW(window, WM_SETICON, ICON_SMALL, small);
+        SendMessageW(window, WM_SETICON, ICON_BIG, LPARAM(big));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, LPARAM(small));
     }
+    for (HICON old : {big_icon_, small_icon_})
+        if (old)
+            DestroyIcon(old);
+    big_icon_ = big;
+    small_icon_ = small;
 }
 
 // Moved to a monitor of other pixels per inch, the window is laid out again
@@ -315,8 +352,12 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wparam, LPARAM lparam)
             RestoreFocus();
         }
         return 0;
-    case WM_SETTINGCHANGE: form_.Dispatch(&TForm1::LocaleChanged); break;
-    case WM_DPICHANGED: Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
+    case WM_SETTINGCHANGE: form_.Dispatch(&TForm1::LocaleChanged); [[fallthrough]];
+    case WM_SYSCOLORCHANGE: FollowSystemColours(main_); break;
+    case WM_DPICHANGED:
+        Rescale(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+        SetIcons();
+        return 0;
     case WM_CLOSE: DestroyWindow(main_); return 0;
     case WM_DESTROY:
         main_ = nullptr;

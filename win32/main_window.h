@@ -16,11 +16,14 @@ class TForm1;
 // and so is the program's entry in the task bar, and the main window it
 // owns, with the notebook and every control of the page tables. Made with
 // the form's creation handler run, not yet shown; the windows of the pages
-// behind the first are made as it is shown.
+// behind the first are made as it is shown. The windows and icons are its
+// own and go with it; the form, which holds its controls, must not be used
+// through them afterwards.
 class MainWindow {
 public:
     // The scale changes when the window moves to a monitor of other pixels per inch.
     MainWindow(TForm1& form, Win32Platform& platform, LayoutScale& scale);
+    ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -44,8 +47,9 @@ private:
     void MakeMainWindow();
     void RestoreFocus();
     void Rescale(int pixels_per_inch, const RECT& suggested);
-    // Gives both windows the icon, in the sizes of the caption and the task bar.
-    void SetIcons() const;
+    // Gives both windows the icon, in the sizes of the caption and the task
+    // bar at the window's pixels per inch.
+    void SetIcons();
 
     TForm1& form_;
     Win32Platform& platform_;
@@ -57,4 +61,7 @@ private:
     std::unique_ptr<Win32ControlFactory> controls_;
     // The control that had the focus when the window was last active.
     HWND focus_ = nullptr;
+    // The icons the windows show, made for them.
+    HICON big_icon_ = nullptr;
+    HICON small_icon_ = nullptr;
 };

@@ -7,6 +7,8 @@
 ; with no administrator rights asked for, under %LOCALAPPDATA%\Programs;
 ; with /ALLUSERS, run as administrator, for every user of the machine under
 ; Program Files. /S installs silently; /D=FOLDER (last) chooses the folder.
+; Run again (an update), it installs where the game already is, in the same
+; mode, and refuses another folder: see choose_mode.
 ; The uninstaller takes the same /ALLUSERS and /S, and finds a machine-wide
 ; install without /ALLUSERS too.
 
@@ -47,6 +49,7 @@ VIAddVersionKey /LANG=0 LegalCopyright "Copyright (c) 2026 ${PUBLISHER}, MIT Lic
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${APP}.exe"
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE directory_leave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -57,10 +60,16 @@ VIAddVersionKey /LANG=0 LegalCopyright "Copyright (c) 2026 ${PUBLISHER}, MIT Lic
 
 ; 1 when installing for every user (/ALLUSERS), else empty.
 Var AllUsers
+; The folder the game is already installed in, in the mode in force (its
+; Apps & features entry's InstallLocation, while that folder still holds
+; the uninstaller), else empty.
+Var Installed
 
 ; choose_mode un: reads /ALLUSERS and sets where the installer or the
 ; uninstaller works: the shell folders, the registry root of SHCTX and the
-; default folder; for every user, it must run as administrator.
+; folder; for every user, it must run as administrator. The installer's
+; folder is /D's, else the one the game is already installed in, else the
+; default one for the mode.
 !macro choose_mode un
   ${GetParameters} $R0
   ClearErrors
@@ -88,24 +97,78 @@ Var AllUsers
       Quit
     ${EndIf}
     SetShellVarContext all
-    !if "${un}" == ""
-      ${If} $INSTDIR == ""
-        !if ${ARCH} == x64
-          StrCpy $INSTDIR "$PROGRAMFILES64\${APP}"
-        !else
-          StrCpy $INSTDIR "$PROGRAMFILES\${APP}"
-        !endif
-      ${EndIf}
-    !endif
   ${Else}
     SetShellVarContext current
-    !if "${un}" == ""
-      ${If} $INSTDIR == ""
-        StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${APP}"
-      ${EndIf}
-    !endif
   ${EndIf}
+  !if "${un}" == ""
+    ReadRegStr $Installed SHCTX "${UNINSTALL_KEY}" InstallLocation
+    ${IfNot} ${FileExists} "$Installed\uninstall.exe"
+      ; No entry, or one whose folder was deleted by hand.
+      StrCpy $Installed ""
+    ${EndIf}
+    ${If} $INSTDIR == ""
+      StrCpy $INSTDIR $Installed
+    ${EndIf}
+    ${If} $INSTDIR == ""
+    ${AndIf} $AllUsers == 1
+      !if ${ARCH} == x64
+        StrCpy $INSTDIR "$PROGRAMFILES64\${APP}"
+      !else
+        StrCpy $INSTDIR "$PROGRAMFILES\${APP}"
+      !endif
+    ${ElseIf} $INSTDIR == ""
+      StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${APP}"
+    ${EndIf}
+    ; A silent install into another folder than the game's stops here; the
+    ; directory page asks again (directory_leave).
+    ${If} ${Silent}
+      Call elsewhere
+      ${If} $R0 == 1
+        MessageBox MB_ICONSTOP|MB_OK "$(elsewhere_text)" /SD IDOK
+        SetErrorLevel 183 ; ERROR_ALREADY_EXISTS
+        Quit
+      ${EndIf}
+    ${EndIf}
+  !endif
 !macroend
+
+; An update goes where the game already is. Installing a second copy
+; elsewhere would leave the first one with no entry and no shortcut, out of
+; the uninstaller's reach; moving it (uninstalling it first) would delete a
+; folder the player did not name on this run. So another folder is refused,
+; and the message says how to move the game: uninstall it, then install.
+LangString elsewhere_text ${LANG_ENGLISH} "${APP} is already installed in $Installed.$\r$\n$\r$\nTo update it, install it there. To move it to $INSTDIR, uninstall it first (Settings, Apps), then install it again."
+LangString elsewhere_text ${LANG_JAPANESE} "${APP} はすでに $Installed にインストールされています。$\r$\n$\r$\n更新するには同じフォルダにインストールしてください。$INSTDIR に移すには、先にアンインストールしてから（設定の「アプリ」）、もう一度インストールしてください。"
+
+; elsewhere: sets $R0 to 1 when $INSTDIR is not the folder the game is
+; already installed in, else to 0 (and changes $R1 and $R2). As on
+; Windows, letter case and a trailing backslash make no difference.
+Function elsewhere
+  StrCpy $R1 $INSTDIR
+  StrCpy $R2 $Installed
+  ${Do}
+    StrCpy $R0 $R1 1 -1
+    ${IfThen} $R0 == "\" ${|} StrCpy $R1 $R1 -1 ${|}
+  ${LoopWhile} $R0 == "\"
+  ${Do}
+    StrCpy $R0 $R2 1 -1
+    ${IfThen} $R0 == "\" ${|} StrCpy $R2 $R2 -1 ${|}
+  ${LoopWhile} $R0 == "\"
+  ${If} $Installed == ""
+  ${OrIf} $R1 == $R2
+    StrCpy $R0 0
+  ${Else}
+    StrCpy $R0 1
+  ${EndIf}
+FunctionEnd
+
+Function directory_leave
+  Call elsewhere
+  ${If} $R0 == 1
+    MessageBox MB_ICONSTOP|MB_OK "$(elsewhere_text)"
+    Abort
+  ${EndIf}
+FunctionEnd
 
 Function .onInit
   !insertmacro choose_mode ""

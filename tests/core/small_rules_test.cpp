@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app_title.h"
+#include "core/colours.h"
 #include "core/counter.h"
 #include "core/error_text.h"
 #include "core/opacity.h"
@@ -23,6 +24,16 @@ TEST(ErrorText, PeriodAddedOnlyAfterCharactersSortingAfterIt)
     EXPECT_EQ(ErrorBoxText("Count 7"), "Count 7.");
     for (const char* kept : {"Done.", "Stop!", "(x)", "gap ", ""})
         EXPECT_EQ(ErrorBoxText(kept), kept);
+}
+
+TEST(ShownColour, FixedColoursGiveWayToTheSystemsOnlyUnderHighContrast)
+{
+    for (ColourValue fixed : {clNavy, clBlue, clTeal, clGray, clRed, clGreen, clSkyBlue}) {
+        EXPECT_EQ(ShownColour(fixed, false), fixed);
+        EXPECT_EQ(ShownColour(fixed, true), clWindowText);
+    }
+    for (ColourValue system : {clWindowText, clBtnFace, clWindow, clNone})
+        EXPECT_EQ(ShownColour(system, true), system);
 }
 
 TEST(Counter, StopsAtBothBounds)

@@ -30,6 +30,17 @@ start_windows_game() {
 # Reads the game's windows into $listing.
 list_game() { listing=$(wine "$lister_exe" --wait 5 2>/dev/null) && [ -n "$listing" ]; }
 
+# tables_hold [ARG...]: the windows in $listing as the tables and the layout
+# say, by table_check ($table_check_exe) with those arguments; what it found
+# on the error output.
+tables_hold() {
+  local report held
+  report=$(printf '%s\n' "$listing" | wine "$table_check_exe" "$@")
+  held=$?
+  printf '%s\n' "$report" | grep -v '^$' >&2
+  return $held
+}
+
 shows() {  # shows TEXT: some window of the game reads exactly TEXT
   list_game && [ -n "$(records window "text=$1")" ] || { echo "no window reads \"$1\"" >&2; return 1; }
 }

@@ -5,6 +5,7 @@
 // and check what it prints.
 //
 //   list_windows [--caption TEXT | --exe NAME] [--wait SECONDS] [--dpi-changed DPI]
+//   list_windows --monitors
 //
 // The program is found by the caption of one of its top-level windows (by
 // default the game's main window, "- ホ ル ミ ナ - Ver 1.00") or by the
@@ -13,7 +14,8 @@
 // found by its caption is then told, as Windows tells it, that it has moved
 // to a monitor of DPI pixels per inch. Exits 0 when it listed it, 1 when it
 // found no such program or the window did not take the message, 2 on a
-// wrong command line.
+// wrong command line. With --monitors, it lists instead the monitors as a
+// program sees them (EnumDisplayMonitors), and exits 1 when there is none.
 //
 // Output, UTF-8, one record a line: the record's kind, then tab-separated
 // key=value fields, always the same keys in the same order. Texts are
@@ -26,6 +28,7 @@
 //   tab      hwnd count selected focused
 //   tabitem  hwnd index text
 //   focus    thread focus active
+//   monitor  x y w h primary
 //
 // Windows come in their process's top-level order, each followed by its
 // descendants depth first in their Z order, which is the dialog's tab
@@ -34,7 +37,8 @@
 // id is the control id (0 for a top-level window); alpha is the layered
 // window's opacity, 0 to 255, or - for a window that is not layered or has
 // no alpha of its own. A tab control's line and its items' lines follow its
-// window line.
+// window line. A monitor's x y w h are its rectangle on the virtual screen,
+// primary 1 for the primary monitor, else 0, in the order Windows lists them.
 #include <windows.h>
 #include <commctrl.h>
 #include <tlhelp32.h>
@@ -323,9 +327,35 @@ void Write(const std::string& text)
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
 }
 
+BOOL CALLBACK ListMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        *reinterpret_cast<std::string*>(param) += Record("monitor")
+                                                      .Field("x", r.left)
+                                                      .Field("y", r.top)
+                                                      .Field("w", r.right - r.left)
+                                                      .Field("h", r.bottom - r.top)
+                                                      .Field("primary", (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0)
+                                                      .Line();
+    }
+    return TRUE;
+}
+
+int ListMonitors()
+{
+    std::string out;
+    EnumDisplayMonitors(nullptr, nullptr, ListMonitor, reinterpret_cast<LPARAM>(&out));
+    Write(out.empty() ? "no monitor\n" : out);
+    return out.empty() ? 1 : 0;
+}
+
 int Usage()
 {
-    Write("usage: list_windows [--caption TEXT | --exe NAME] [--wait SECONDS] [--dpi-changed DPI]\n");
+    Write("usage: list_windows [--caption TEXT | --exe NAME] [--wait SECONDS] [--dpi-changed DPI]\n"
+          "       list_windows --monitors\n");
     return 2;
 }
 
@@ -337,6 +367,8 @@ int wmain(int argc, wchar_t* argv[])
     std::wstring exe;
     double wait_seconds = 0;
     int dpi = 0;
+    if (argc == 2 && std::wstring(argv[1]) == L"--monitors")
+        return ListMonitors();
     for (int i = 1; i < argc; ++i) {
         const std::wstring option = argv[i];
         if (i + 1 >= argc)

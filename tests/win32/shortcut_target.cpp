@@ -3,6 +3,10 @@
 //   shortcut  target args workdir icon icon_index
 // for the shortcut file named on the command line (a Windows path).
 // Exits 1 when it cannot be read.
+//
+// The target is read from the shortcut's item list, as the shell starts it.
+// The path GetPath gives may be the shortcut's ANSI copy of it instead
+// (Wine's is), where a name the ANSI code page cannot spell is '?'.
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -10,6 +14,22 @@
 #include <string>
 
 namespace {
+
+// The item list's file system path, through shell32's own reading of it
+// (loaded here: the tests' programs are linked with ole32 alone).
+bool PathOfItems(PCIDLIST_ABSOLUTE items, wchar_t (&path)[MAX_PATH])
+{
+    using PathFromItems = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR);
+    HMODULE shell32 = LoadLibraryW(L"shell32.dll");
+    const auto path_from_items =
+        shell32 ? reinterpret_cast<PathFromItems>(
+                      reinterpret_cast<void*>(GetProcAddress(shell32, "SHGetPathFromIDListW")))
+                : nullptr;
+    const bool found = path_from_items && path_from_items(items, path);
+    if (shell32)
+        FreeLibrary(shell32);
+    return found;
+}
 
 std::string Utf8(const wchar_t* text)
 {
@@ -38,15 +58,17 @@ int wmain(int argc, wchar_t* argv[])
         return 1;
     IShellLinkW* link = nullptr;
     IPersistFile* file = nullptr;
+    PIDLIST_ABSOLUTE items = nullptr;
     wchar_t target[MAX_PATH] = L"", args[1024] = L"", workdir[MAX_PATH] = L"", icon[MAX_PATH] = L"";
     int icon_index = 0;
     const bool read =
         SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                    reinterpret_cast<void**>(&link))) &&
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(argv[1], STGM_READ)) && SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+        SUCCEEDED(file->Load(argv[1], STGM_READ)) && link->GetIDList(&items) == S_OK && PathOfItems(items, target) &&
         SUCCEEDED(link->GetArguments(args, 1024)) && SUCCEEDED(link->GetWorkingDirectory(workdir, MAX_PATH)) &&
         SUCCEEDED(link->GetIconLocation(icon, MAX_PATH, &icon_index));
+    CoTaskMemFree(items);
     if (file)
         file->Release();
     if (link)

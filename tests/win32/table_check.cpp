@@ -2,8 +2,9 @@
 // tables and the main window's layout: every control of every page as a
 // window of its standard class with its text, place, size, styles and
 // visibility, in its page's tab order; the pages, the tab strip and its
-// captions; the main window's frame, caption, size and place on the desktop,
-// its owner, the application window's title, and the focus at start.
+// captions, all on the strip; the main window's frame, caption, size and
+// place on the desktop, its owner, the application window's title, and the
+// focus at start.
 //
 //   list_windows | table_check DESKTOP_WIDTH DESKTOP_HEIGHT
 //   list_windows | table_check --moved
@@ -267,6 +268,10 @@ int main(int argc, char* argv[])
                      scale.Near(Number(*tabs, "w"), NotebookBox.width) && scale.Near(Number(*tabs, "h"), NotebookBox.height),
                  "notebook's place and size");
     check.Expect(!(Number(*tabs, "style") & WS_TABSTOP), "notebook not a tab stop");
+    // Tabs too wide for the strip bring up its scroll arrows, a window of its own.
+    check.Expect(std::none_of(listing.windows.begin(), listing.windows.end(),
+                              [&](const Fields& w) { return w.at("parent") == tabs->at("hwnd") && w.at("visible") == "1"; }),
+                 "every tab on the strip, with no scroll arrows");
     check.ExpectText(listing.tab.count("selected") ? listing.tab.at("selected") : "", "0", "first page in front");
 
     const std::span<const PageLayout> pages = Form1Design().pages;

@@ -18,9 +18,7 @@ start_wine_session
 start_windows_game
 read -r desktop_w desktop_h < <(desktop_size)
 list_game || abort "the game's windows are gone"
-table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" "$desktop_w" "$desktop_h")
-check "every window as the tables and the layout say" test $? -eq 0
-printf '%s\n' "$table_report" | grep -v '^$' >&2
+check "every window as the tables and the layout say" tables_hold "$desktop_w" "$desktop_h"
 
 # The window manager learns the window's opacity from Wine as
 # _NET_WM_WINDOW_OPACITY, 0xffffffff for opaque; fully opaque it may drop it.
@@ -73,9 +71,7 @@ start_windows_game
 list_game || abort "the game's windows are gone"
 check "the window grows by half or more at 144 pixels per inch" \
   test "$(records window class=TForm1 | field client_w)" -ge $((494 * 3 / 2))
-table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" "$desktop_w" "$desktop_h")
-check "every window as the tables say, scaled alike" test $? -eq 0
-printf '%s\n' "$table_report" | grep -v '^$' >&2
+check "every window as the tables say, scaled alike" tables_hold "$desktop_w" "$desktop_h"
 
 # Windows tells a window that has moved to a monitor of other pixels per
 # inch with WM_DPICHANGED (Wine never does): the window lays itself out
@@ -86,8 +82,7 @@ before=$(corner)
 rescaled() {  # rescaled DPI: the window told of DPI, then held against the tables; sets client_w
   listing=$(wine "$lister_exe" --wait 5 --dpi-changed "$1" 2>/dev/null) || { echo "$listing" >&2; return 1; }
   client_w=$(records window class=TForm1 | field client_w)
-  table_report=$(printf '%s\n' "$listing" | wine "$table_check_exe" --moved) ||
-    { printf '%s\n' "$table_report" | grep -v '^$' >&2; return 1; }
+  tables_hold --moved || return 1
   [ "$(corner)" = "$before" ] || { echo "the frame moved from $before to $(corner)" >&2; return 1; }
 }
 check "at 96 pixels per inch every window as the tables say, unscaled" eval \

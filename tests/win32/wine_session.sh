@@ -13,10 +13,12 @@ here_win32=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here_win32/wine_env.sh"
 
 # start_wine_session [SETUP...]: SETUP runs in the X session before Wine
-# first opens it, as Wine reads the keyboard map only then.
+# first opens it, as Wine reads the keyboard map only then. The copy is of
+# the prefix of the kind wine_prefix_kind names (see wine_prefix.sh), the
+# mapped one unless it is set.
 start_wine_session() {
   local cached
-  cached=$(bash "$here_win32/wine_prefix.sh") || abort "no Wine prefix"
+  cached=$(bash "$here_win32/wine_prefix.sh" "${wine_prefix_kind:-mapped}") || abort "no Wine prefix"
   # Copies a test killed on its time limit could not delete.
   find "$(dirname "$cached")" -mindepth 1 -maxdepth 1 -name 'wine-private.*' -mmin +1440 -exec rm -rf {} +
   WINEPREFIX=$(mktemp -d "$(dirname "$cached")/wine-private.XXXXXX")
