@@ -14,12 +14,20 @@
 // the game: one window of the game's size and one label in the game's
 // Japanese face. With "tick" a precise 10 ms timer runs and does nothing but
 // note when it fired; with "readout" it also rewrites the label each time,
-// as the hidden trial's live readout does.
+// as the hidden trial's live readout does. With "bare" the label is the
+// window itself, at its text's size: the least window of one label.
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     const bool tick = argc > 1 && std::strcmp(argv[1], "tick") == 0;
     const bool readout = argc > 1 && std::strcmp(argv[1], "readout") == 0;
+    if (argc > 1 && std::strcmp(argv[1], "bare") == 0) {
+        QLabel alone(QStringLiteral("～ 心 の 目 ～"));
+        alone.setWindowTitle(QStringLiteral("floor"));
+        alone.setFont(LayoutFont(12));
+        alone.show();
+        return application.exec();
+    }
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("floor"));

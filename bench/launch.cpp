@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "bench/cpu_time.h"
 
@@ -27,9 +29,13 @@
 // once the window has settled and before the CPU span, with the window's id
 // in $WINDOW (to start a trial in it, say); it must succeed.
 //
-//   launch [--picture] [--settle S] [--then COMMAND] [--cpu S] PROGRAM [ARGS...]
+// With --shown it also takes, from the same watch of the pixels, the time to
+// the first picture that the window still shows a second later.
 //
-// Prints one line: startup_ms=… [complete_ms=…] peak_rss_kb=… [cpu_percent=…]
+//   launch [--picture | --shown] [--settle S] [--then COMMAND] [--cpu S] PROGRAM [ARGS...]
+//
+// Prints one line:
+//   startup_ms=… [complete_ms=… [shown_ms=…]] peak_rss_kb=… [cpu_percent=…]
 
 extern char** environ;
 
@@ -132,27 +138,53 @@ std::optional<std::uint64_t> PictureOf(const Session& s, xcb_window_t window)
     return hash;
 }
 
-// The moment the window came to show the picture it still shows a second
-// later, watched from the moment it was mapped.
-Clock::time_point FirstCompletePicture(const Session& s, xcb_window_t window, Clock::time_point mapped)
+// Two readings of one watch of the window's pixels, taken every millisecond
+// from the moment it was mapped until they have held still for a second:
+//   complete: the last change before they held still;
+//   shown: the first moment the window showed a picture that it still showed
+//     a second later.
+// They differ only where a picture comes back after another was shown for
+// less than a second in between.
+struct Pictures {
+    Clock::time_point complete;
+    Clock::time_point shown;
+};
+
+Pictures WatchPicture(const Session& s, xcb_window_t window, Clock::time_point mapped)
 {
     constexpr auto Still = std::chrono::seconds(1);
+    struct Sample {
+        Clock::time_point at;
+        std::uint64_t picture;
+    };
+    std::vector<Sample> samples;
     Clock::time_point changed = mapped;
     std::optional<std::uint64_t> shown;
-    while (Clock::now() - changed < Still) {
-        if (Clock::now() - mapped > std::chrono::seconds(15))
-            Fail("the window's picture never held still");
+    for (;;) {
         const Clock::time_point seen = Clock::now();
+        if (seen - mapped > std::chrono::seconds(15))
+            Fail("the window's picture never held still");
         const std::optional<std::uint64_t> picture = PictureOf(s, window);
         if (!picture)
             Fail("cannot read the window's pixels");
+        samples.push_back({seen, *picture});
         if (picture != shown) {
             shown = picture;
             changed = seen;
         }
+        // Stops on a sample a second or more after the last change, so that
+        // every sample before it has one a second later to be held against.
+        if (seen - changed >= Still)
+            break;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    return changed;
+    for (auto sample = samples.begin(); sample != samples.end(); ++sample) {
+        const auto later =
+            std::find_if(sample, samples.end(), [&](const Sample& other) { return other.at - sample->at >= Still; });
+        if (later != samples.end() && later->picture == sample->picture)
+            return {changed, sample->at};
+    }
+    Fail("no picture was still shown a second later");
 }
 
 double Seconds(const char* text)
@@ -171,11 +203,14 @@ int main(int argc, char* argv[])
     double settle_s = 0.5;
     double cpu_s = 0;
     bool picture = false;
+    bool shown = false;
     const char* then = nullptr;
     int first = 1;
     while (first < argc && std::strncmp(argv[first], "--", 2) == 0) {
-        if (std::strcmp(argv[first], "--picture") == 0) {
+        if (std::strcmp(argv[first], "--picture") == 0 || std::strcmp(argv[first], "--shown") == 0) {
             picture = true;
+            if (std::strcmp(argv[first], "--shown") == 0)
+                shown = true;
             ++first;
             continue;
         }
@@ -192,7 +227,7 @@ int main(int argc, char* argv[])
         first += 2;
     }
     if (first >= argc)
-        Fail("usage: launch [--picture] [--settle S] [--then COMMAND] [--cpu S] PROGRAM [ARGS...]");
+        Fail("usage: launch [--picture | --shown] [--settle S] [--then COMMAND] [--cpu S] PROGRAM [ARGS...]");
 
     int screen_number = 0;
     Session s{xcb_connect(nullptr, &screen_number), 0, 0};
@@ -237,9 +272,9 @@ int main(int argc, char* argv[])
         }
     }
 
-    std::optional<Clock::time_point> complete;
+    std::optional<Pictures> pictures;
     if (picture)
-        complete = FirstCompletePicture(s, *window, mapped);
+        pictures = WatchPicture(s, *window, mapped);
     std::this_thread::sleep_for(std::chrono::duration<double>(settle_s));
     if (then) {
         setenv("WINDOW", std::to_string(*window).c_str(), 1);
@@ -272,8 +307,10 @@ int main(int argc, char* argv[])
 
     const auto ms = [started](Clock::time_point t) { return std::chrono::duration<double, std::milli>(t - started).count(); };
     std::printf("startup_ms=%.2f", ms(mapped));
-    if (complete)
-        std::printf(" complete_ms=%.2f", ms(*complete));
+    if (pictures)
+        std::printf(" complete_ms=%.2f", ms(pictures->complete));
+    if (pictures && shown)
+        std::printf(" shown_ms=%.2f", ms(pictures->shown));
     std::printf(" peak_rss_kb=%ld", usage.ru_maxrss);
     if (cpu_percent >= 0)
         std::printf(" cpu_percent=%.4f", cpu_percent);
