@@ -5,7 +5,6 @@
 #include <QPixmap>
 
 #include "form/glyphs.h"
-
 #include "form/tform1.h"
 #include "qt/controls.h"
 #include "qt/layout_font.h"

@@ -21,7 +21,8 @@ const std::vector<std::wstring>& NearestFaces()
 }
 
 // Keeps the rank of the nearest face of the list among those enumerated,
-// passing over every fixed-pitch one.
+// passing over every fixed-pitch one; once the layout's own face is found,
+// the rest need not be looked at.
 int CALLBACK Consider(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD, LPARAM nearest)
 {
     std::size_t& rank = *reinterpret_cast<std::size_t*>(nearest);
@@ -30,7 +31,7 @@ int CALLBACK Consider(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD, L
         for (std::size_t better = 0; better < rank; ++better)
             if (lstrcmpiW(font->lfFaceName, NearestFaces()[better].c_str()) == 0)
                 rank = better;
-    return TRUE;
+    return rank == 0 ? FALSE : TRUE;
 }
 
 // The nearest of the installed faces with Japanese characters, looked for
